@@ -1,0 +1,13 @@
+// The panel's voltage readouts: the VCORE bits and the core voltage they select.
+#include "app/pelvaro.h"
+#include "logic/clockmodel.h"
+#include "logic/voltage.h"
+
+#include <QSpinBox>
+
+void pelvaro::show_vcore()
+{
+    char text[readout_text_size];
+    showVCORENumber_Bin->display(QString::fromLatin1(to_binary_text(changeVCORE->value(), 4, text)));
+    showVCOREVoltage->display(static_cast<double>(core_voltage(changeVCORE->value())));
+}

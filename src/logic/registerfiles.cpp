@@ -1,0 +1,48 @@
+// The kernel's register files and the program-wide values last read from or written to them.
+#include "logic/registerfiles.h"
+
+#include "logic/hexscan.h"
+
+#include <cstdio>
+
+std::uint32_t cccr_value = 0;
+std::uint32_t vcore_value = 0;
+
+void scan_register_file(const char *path, std::uint32_t &value)
+{
+    std::FILE *file = std::fopen(path, "r");
+    if (!file)
+        return;
+    if (const auto scanned = scan_first_hex(file))
+        value = *scanned;
+    std::fclose(file);
+}
+
+namespace {
+std::string hex_line(int digits, std::uint32_t value)
+{
+    char text[16];
+    const int length =
+        std::snprintf(text, sizeof text, "%0*X\n", digits, static_cast<unsigned>(value));
+    return std::string(text, static_cast<std::size_t>(length));
+}
+} // namespace
+
+std::string cccr_file_text(std::uint32_t value)
+{
+    return hex_line(8, value);
+}
+
+std::string vcore_file_text(std::uint32_t value)
+{
+    return hex_line(2, value);
+}
+
+void write_register_file(const char *path, const std::string &text)
+{
+    std::FILE *file = std::fopen(path, "w");
+    if (!file)
+        return;
+    std::fputs(text.c_str(), file);
+    std::fclose(file);
+}

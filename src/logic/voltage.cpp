@@ -1,0 +1,7 @@
+// The core voltage setting: its field and the voltage it selects.
+#include "logic/voltage.h"
+
+float core_voltage(int vcore)
+{
+    return static_cast<float>(static_cast<double>(vcore) * 0.05 + 0.85);
+}

@@ -1,0 +1,9 @@
+// The core voltage setting: its field and the voltage it selects.
+#pragma once
+
+#include <cstdint>
+
+inline constexpr std::uint32_t vcore_field_mask = 0xF;
+
+// Core voltage in volts for a VCORE setting, rounded to single precision.
+float core_voltage(int vcore);
