@@ -1,0 +1,252 @@
+// Reading and writing the kernel's register files through the real panel, on the simulated
+// device.
+#include "app/pelvaro.h"
+#include "devicefiles.h"
+#include "lcdreadout.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+struct PanelState {
+    QList<int> spinValues;
+    QList<QImage> readouts;
+    bool operator==(const PanelState &) const = default;
+};
+
+PanelState panel_state(pelvaro &panel)
+{
+    PanelState state;
+    for (QSpinBox *spin : panel.findChildren<QSpinBox *>())
+        state.spinValues << spin->value();
+    for (QLCDNumber *display : panel.findChildren<QLCDNumber *>())
+        state.readouts << lcd_picture(display);
+    return state;
+}
+
+QList<int> spin_values(pelvaro &panel)
+{
+    return {panel.changeL->value(), panel.change2N->value(), panel.changeA->value(),
+            panel.changeLCD->value(), panel.changeVCORE->value()};
+}
+
+void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+} // namespace
+
+class RegisterFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void readsBothFiles_data();
+    void readsBothFiles();
+    void keepsTheEarlierValueWithoutANumber();
+
+    void writesExactBytes_data();
+    void writesExactBytes();
+    void writesTheClampedFieldsBack();
+    void writesNothingUnasked();
+    void leavesThePanelAsItWasAfterAWrite();
+    void survivesUnwritableFiles_data();
+    void survivesUnwritableFiles();
+};
+
+void RegisterFilesTest::init()
+{
+    REQUIRE_SIMULATED_DEVICE();
+    cccr_value = 0;
+    vcore_value = 0;
+    put_device_file(DeviceFile::Cccr, "02000210\n");
+    put_device_file(DeviceFile::Vcore, "0A\n");
+}
+
+void RegisterFilesTest::readsBothFiles_data()
+{
+    QTest::addColumn<QByteArray>("cccr"); // "<absent>" or "<directory>" for no readable file
+    QTest::addColumn<QByteArray>("vcore");
+    QTest::addColumn<QList<int>>("spins"); // L, 2N, A, LCD, VCORE
+
+    QTest::newRow("108") << QByteArray("108") << QByteArray("0") << QList<int>{8, 2, 0, 0, 0};
+    QTest::newRow("0x108") << QByteArray("0x108") << QByteArray("0")
+                           << QList<int>{8, 2, 0, 0, 0};
+    QTest::newRow("108 between blanks") << QByteArray(" \t 108\n") << QByteArray("0")
+                                        << QList<int>{8, 2, 0, 0, 0};
+    QTest::newRow("FFFFFFFF clamps") << QByteArray("FFFFFFFF") << QByteArray("F")
+                                     << QList<int>{30, 6, 1, 1, 15};
+    QTest::newRow("780 clamps 2N") << QByteArray("780") << QByteArray("0")
+                                   << QList<int>{0, 6, 0, 0, 0};
+    QTest::newRow("VCORE 1A keeps the low bits") << QByteArray("0") << QByteArray("1A")
+                                                 << QList<int>{0, 0, 0, 0, 10};
+    QTest::newRow("realistic setting") << QByteArray("02000210\n") << QByteArray("0A\n")
+                                       << QList<int>{16, 4, 1, 0, 10};
+    QTest::newRow("both files absent") << QByteArray("<absent>") << QByteArray("<absent>")
+                                       << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("directories in place of files")
+        << QByteArray("<directory>") << QByteArray("<directory>") << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("more than 32 bits is no number") << QByteArray("123456789")
+                                                    << QByteArray("1000000001")
+                                                    << QList<int>{0, 0, 0, 0, 0};
+}
+
+void RegisterFilesTest::readsBothFiles()
+{
+    QFETCH(QByteArray, cccr);
+    QFETCH(QByteArray, vcore);
+    QFETCH(QList<int>, spins);
+    for (auto [file, content] : {std::pair{DeviceFile::Cccr, cccr}, {DeviceFile::Vcore, vcore}}) {
+        if (content == "<absent>") {
+            remove_device_file(file);
+        } else if (content == "<directory>") {
+            remove_device_file(file);
+            QVERIFY(QDir().mkdir(device_path(file)));
+        } else {
+            put_device_file(file, content);
+        }
+    }
+
+    pelvaro panel;
+    QCOMPARE(spin_values(panel), spins);
+    // The readouts are those of the loaded fields.
+    pelvaro reference;
+    reference.changeL->setValue(spins[0]);
+    reference.change2N->setValue(spins[1]);
+    reference.changeA->setValue(spins[2]);
+    reference.changeLCD->setValue(spins[3]);
+    reference.changeVCORE->setValue(spins[4]);
+    QCOMPARE(panel_state(panel), panel_state(reference));
+}
+
+void RegisterFilesTest::keepsTheEarlierValueWithoutANumber()
+{
+    cccr_value = 0x108;
+    vcore_value = 0xC;
+    put_device_file(DeviceFile::Cccr, "zz");
+    put_device_file(DeviceFile::Vcore, "");
+    pelvaro panel;
+    QCOMPARE(spin_values(panel), (QList<int>{8, 2, 0, 0, 12}));
+    QCOMPARE(cccr_value, 0x108u);
+    QCOMPARE(vcore_value, 0xCu);
+}
+
+void RegisterFilesTest::writesExactBytes_data()
+{
+    QTest::addColumn<QList<int>>("spins"); // L, 2N, A, LCD, VCORE
+    QTest::addColumn<QByteArray>("cccr");
+    QTest::addColumn<QByteArray>("vcore");
+    QTest::newRow("L 8, 2N 2, VCORE 0") << QList<int>{8, 2, 0, 0, 0} << QByteArray("00000108\n")
+                                        << QByteArray("00\n");
+    QTest::newRow("L 16, 2N 1, A 1, VCORE 12")
+        << QList<int>{16, 1, 1, 0, 12} << QByteArray("02000090\n") << QByteArray("0C\n");
+    QTest::newRow("all maximum") << QList<int>{30, 6, 1, 1, 15} << QByteArray("0A00031E\n")
+                                 << QByteArray("0F\n");
+    QTest::newRow("all zero") << QList<int>{0, 0, 0, 0, 0} << QByteArray("00000000\n")
+                              << QByteArray("00\n");
+}
+
+void RegisterFilesTest::writesExactBytes()
+{
+    QFETCH(QList<int>, spins);
+    QFETCH(QByteArray, cccr);
+    QFETCH(QByteArray, vcore);
+    pelvaro panel;
+    panel.show();
+    panel.changeL->setValue(spins[0]);
+    panel.change2N->setValue(spins[1]);
+    panel.changeA->setValue(spins[2]);
+    panel.changeLCD->setValue(spins[3]);
+    panel.changeVCORE->setValue(spins[4]);
+
+    click(panel.writeCCCR);
+    QCOMPARE(device_file_content(DeviceFile::Cccr), cccr);
+    QCOMPARE(device_file_content(DeviceFile::Vcore), QByteArray("0A\n"));
+    click(panel.writeVCORE);
+    QCOMPARE(device_file_content(DeviceFile::Vcore), vcore);
+    QCOMPARE(device_file_content(DeviceFile::Cccr), cccr);
+    QCOMPARE(cccr_value, cccr.trimmed().toUInt(nullptr, 16));
+    QCOMPARE(vcore_value, vcore.trimmed().toUInt(nullptr, 16));
+}
+
+void RegisterFilesTest::writesTheClampedFieldsBack()
+{
+    put_device_file(DeviceFile::Cccr, "FFFFFFFF");
+    pelvaro panel;
+    panel.show();
+    click(panel.writeCCCR);
+    QCOMPARE(device_file_content(DeviceFile::Cccr), QByteArray("0A00031E\n"));
+}
+
+void RegisterFilesTest::writesNothingUnasked()
+{
+    // Contents no write could produce, so any write would show.
+    put_device_file(DeviceFile::Cccr, "108 as the kernel left it\n");
+    put_device_file(DeviceFile::Vcore, "3 as the kernel left it\n");
+    const QByteArray cccrBefore = device_file_state(DeviceFile::Cccr);
+    const QByteArray vcoreBefore = device_file_state(DeviceFile::Vcore);
+
+    pelvaro panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    for (QSpinBox *spin : panel.findChildren<QSpinBox *>()) {
+        for (int value = spin->maximum(); value >= 0; --value)
+            spin->setValue(value);
+        spin->stepUp();
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(device_file_state(DeviceFile::Cccr), cccrBefore);
+    QCOMPARE(device_file_state(DeviceFile::Vcore), vcoreBefore);
+}
+
+void RegisterFilesTest::leavesThePanelAsItWasAfterAWrite()
+{
+    pelvaro panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    panel.changeL->setValue(20);
+    panel.changeVCORE->setValue(3);
+    const PanelState before = panel_state(panel);
+    click(panel.writeCCCR);
+    click(panel.writeVCORE);
+    // Whatever the kernel makes of the value, the panel is not refreshed from the file.
+    put_device_file(DeviceFile::Cccr, "0");
+    QCoreApplication::processEvents();
+    QCOMPARE(panel_state(panel), before);
+}
+
+void RegisterFilesTest::survivesUnwritableFiles_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("directories") << "directory";
+    QTest::newRow("/dev/full fails at close") << "/dev/full";
+}
+
+void RegisterFilesTest::survivesUnwritableFiles()
+{
+    QFETCH(QString, obstacle);
+    pelvaro panel;
+    panel.show();
+    for (DeviceFile file : {DeviceFile::Cccr, DeviceFile::Vcore}) {
+        remove_device_file(file);
+        if (obstacle == "directory")
+            QVERIFY(QDir().mkdir(device_path(file)));
+        else
+            QVERIFY(QFile::link(obstacle, device_path(file)));
+    }
+    panel.changeL->setValue(9);
+    panel.changeVCORE->setValue(7);
+    click(panel.writeCCCR);
+    click(panel.writeVCORE);
+    // The value meant for the kernel is kept all the same, and the panel works on.
+    QCOMPARE(cccr_value, 0x02000209u);
+    QCOMPARE(vcore_value, 7u);
+    panel.changeL->setValue(17);
+    QCOMPARE(panel.showLCDFreq->value(), 55.0);
+    QCOMPARE(panel.showVCOREVoltage->value(), double(1.2f));
+}
+
+QTEST_MAIN(RegisterFilesTest)
+#include "tst_registerfiles.moc"
