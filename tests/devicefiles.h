@@ -18,13 +18,14 @@
 
 // Skips the test unless the register files are the simulated device's plain files: a real
 // device's registers must never be written by a test.
-#define REQUIRE_SIMULATED_DEVICE()                                                              \
-    do {                                                                                       \
-        struct statfs fs {};                                                                   \
-        if (statfs("/proc/zaurus", &fs) != 0)                                                  \
-            QSKIP("no /proc/zaurus: run this test through scripts/simulated-device");         \
-        if (fs.f_type == PROC_SUPER_MAGIC)                                                     \
-            QSKIP("/proc/zaurus is a real device's: its registers are not for tests");        \
+#define REQUIRE_SIMULATED_DEVICE()                                                                 \
+    do {                                                                                           \
+        struct statfs fs {                                                                         \
+        };                                                                                         \
+        if (statfs("/proc/zaurus", &fs) != 0)                                                      \
+            QSKIP("no /proc/zaurus: run this test through scripts/simulated-device");              \
+        if (fs.f_type == PROC_SUPER_MAGIC)                                                         \
+            QSKIP("/proc/zaurus is a real device's: its registers are not for tests");             \
     } while (false)
 
 enum class DeviceFile { Cccr, Vcore };
@@ -61,7 +62,8 @@ inline QByteArray device_file_content(DeviceFile file)
 // What identifies one state of a file: its content, inode and modification time.
 inline QByteArray device_file_state(DeviceFile file)
 {
-    struct stat status {};
+    struct stat status {
+    };
     if (lstat(qPrintable(device_path(file)), &status) != 0)
         return "<missing>";
     return device_file_content(file) + ' ' + QByteArray::number(qulonglong(status.st_ino)) + ' ' +

@@ -79,12 +79,17 @@ void LogicTest::scanFirstHex_data()
     QTest::newRow("20 digits with leading zeros fit")
         << std::string("00000000000000000001") << Result(1);
     QTest::newRow("too large after 0x") << std::string("0x100000000") << Result();
-    QTest::newRow("NUL byte inside") << std::string("12\0" "34", 5) << Result(0x12);
-    QTest::newRow("NUL byte first") << std::string("\0" "34", 3) << Result();
+    QTest::newRow("NUL byte inside") << std::string("12\0"
+                                                    "34",
+                                                    5)
+                                     << Result(0x12);
+    QTest::newRow("NUL byte first") << std::string("\0"
+                                                   "34",
+                                                   3)
+                                    << Result();
     QTest::newRow("1 MiB of blanks then a number")
         << std::string(1 << 20, ' ') + "2a" << Result(0x2A);
-    QTest::newRow("1 MiB of zeros then a digit")
-        << std::string(1 << 20, '0') + "7" << Result(7);
+    QTest::newRow("1 MiB of zeros then a digit") << std::string(1 << 20, '0') + "7" << Result(7);
     QTest::newRow("1 MiB of digits does not fit") << std::string(1 << 20, '7') << Result();
     QTest::newRow("-1") << std::string("-1") << Result(0xFFFFFFFF);
     QTest::newRow("-0x10") << std::string("-0x10") << Result(0xFFFFFFF0);

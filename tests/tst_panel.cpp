@@ -10,7 +10,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
-namespace {
+namespace
+{
 constexpr int none = -1;
 const int centred = Qt::AlignCenter;
 const int labelDefault = Qt::AlignLeft | Qt::AlignVCenter;
@@ -208,22 +209,54 @@ void PanelTest::widgetTreeHasNothingElse()
 {
     const pelvarobase &form = *m_panel;
     const QList<QWidget *> members{
-        form.TextLabel3,       form.TextLabel5,        form.TextLabel5_2,
-        form.TextLabel4,       form.showLCDFreq,       form.showRunModeFreq,
-        form.showTurboModeFreq, form.showMemoryFreq,   form.showSystemFreq,
-        form.TextLabel2,       form.TextLabel1,        form.Line2,
-        form.Line1,            form.showLCDNumber,     form.showLNumber,
-        form.TextLabel7_2_2,   form.TextLabel7_2,      form.TextLabel8_2,
-        form.showANumber,      form.show2NNumber,      form.TextLabel6_2_2,
-        form.showCCCR,         form.changeA,           form.changeLCD,
-        form.changeL,          form.change2N,          form.showLNumber_Bin,
-        form.TextLabel8,       form.TextLabel7_3,      form.TextLabel7,
-        form.showLCDNumber_Bin, form.show2NNumber_Bin, form.showANumber_Bin,
-        form.TextLabel6,       form.writeCCCR,         form.TextLabel2_2,
-        form.changeVCORE,      form.showVCORENumber_Bin, form.writeVCORE,
-        form.TextLabel6_2,     form.TextLabel6_2_3,    form.TextLabel3_2,
-        form.TextLabel3_2_2,   form.TextLabel3_2_2_2,  form.TextLabel3_2_2_3,
-        form.TextLabel3_2_2_4, form.TextLabel3_2_2_5,  form.showVCOREVoltage,
+        form.TextLabel3,
+        form.TextLabel5,
+        form.TextLabel5_2,
+        form.TextLabel4,
+        form.showLCDFreq,
+        form.showRunModeFreq,
+        form.showTurboModeFreq,
+        form.showMemoryFreq,
+        form.showSystemFreq,
+        form.TextLabel2,
+        form.TextLabel1,
+        form.Line2,
+        form.Line1,
+        form.showLCDNumber,
+        form.showLNumber,
+        form.TextLabel7_2_2,
+        form.TextLabel7_2,
+        form.TextLabel8_2,
+        form.showANumber,
+        form.show2NNumber,
+        form.TextLabel6_2_2,
+        form.showCCCR,
+        form.changeA,
+        form.changeLCD,
+        form.changeL,
+        form.change2N,
+        form.showLNumber_Bin,
+        form.TextLabel8,
+        form.TextLabel7_3,
+        form.TextLabel7,
+        form.showLCDNumber_Bin,
+        form.show2NNumber_Bin,
+        form.showANumber_Bin,
+        form.TextLabel6,
+        form.writeCCCR,
+        form.TextLabel2_2,
+        form.changeVCORE,
+        form.showVCORENumber_Bin,
+        form.writeVCORE,
+        form.TextLabel6_2,
+        form.TextLabel6_2_3,
+        form.TextLabel3_2,
+        form.TextLabel3_2_2,
+        form.TextLabel3_2_2_2,
+        form.TextLabel3_2_2_3,
+        form.TextLabel3_2_2_4,
+        form.TextLabel3_2_2_5,
+        form.showVCOREVoltage,
     };
     QCOMPARE(childWidgets(m_panel.get()), members);
 }
@@ -274,8 +307,8 @@ void PanelTest::slotsInDeclaredOrder()
 
 void PanelTest::tabOrderFollowsCreation()
 {
-    const QList<QWidget *> focusable{m_panel->changeA,   m_panel->changeLCD,  m_panel->changeL,
-                                     m_panel->change2N,  m_panel->writeCCCR,  m_panel->changeVCORE,
+    const QList<QWidget *> focusable{m_panel->changeA,   m_panel->changeLCD, m_panel->changeL,
+                                     m_panel->change2N,  m_panel->writeCCCR, m_panel->changeVCORE,
                                      m_panel->writeVCORE};
     QList<QWidget *> order;
     for (QWidget *w = m_panel->nextInFocusChain(); w != m_panel.get(); w = w->nextInFocusChain()) {
@@ -320,6 +353,7 @@ void PanelTest::clockReadouts_data()
     QTest::addColumn<int>("lcd");
     QTest::addColumn<ClockExpectation>("expected");
 
+    // clang-format off
     // effective L, N, run, turbo, memory, LCD; hex; binary L, 2N, A, LCD
     QTest::newRow("all zero") << 0 << 0 << 0 << 0
         << ClockExpectation{2, 1, 26, 26, 26, 26, "00000000", "00000", "0000", "0", "0"};
@@ -361,6 +395,7 @@ void PanelTest::clockReadouts_data()
         << ClockExpectation{30, 3, 390, 1170, 97, 97, "0000031E", "11110", "0110", "0", "0"};
     QTest::newRow("all maximum") << 30 << 6 << 1 << 1
         << ClockExpectation{30, 3, 390, 1170, 390, 195, "0A00031E", "11110", "0110", "1", "1"};
+    // clang-format on
 }
 
 void PanelTest::clockReadouts()
@@ -388,10 +423,14 @@ void PanelTest::clockReadouts()
     QCOMPARE(panel.showLCDFreq->value(), expected.lcd);
 
     QCOMPARE(lcd_picture(panel.showCCCR), lcd_picture_of(panel.showCCCR, expected.hex));
-    QCOMPARE(lcd_picture(panel.showLNumber_Bin), lcd_picture_of(panel.showLNumber_Bin, expected.binL));
-    QCOMPARE(lcd_picture(panel.show2NNumber_Bin), lcd_picture_of(panel.show2NNumber_Bin, expected.bin2N));
-    QCOMPARE(lcd_picture(panel.showANumber_Bin), lcd_picture_of(panel.showANumber_Bin, expected.binA));
-    QCOMPARE(lcd_picture(panel.showLCDNumber_Bin), lcd_picture_of(panel.showLCDNumber_Bin, expected.binLCD));
+    QCOMPARE(lcd_picture(panel.showLNumber_Bin),
+             lcd_picture_of(panel.showLNumber_Bin, expected.binL));
+    QCOMPARE(lcd_picture(panel.show2NNumber_Bin),
+             lcd_picture_of(panel.show2NNumber_Bin, expected.bin2N));
+    QCOMPARE(lcd_picture(panel.showANumber_Bin),
+             lcd_picture_of(panel.showANumber_Bin, expected.binA));
+    QCOMPARE(lcd_picture(panel.showLCDNumber_Bin),
+             lcd_picture_of(panel.showLCDNumber_Bin, expected.binLCD));
     // Frequencies show whole numbers or halves, never a rounding residue.
     QCOMPARE(lcd_picture(panel.showTurboModeFreq),
              lcd_picture_of(panel.showTurboModeFreq, QString::number(expected.turboMode)));
@@ -404,8 +443,8 @@ void PanelTest::voltageReadouts_data()
     QTest::addColumn<int>("vcore");
     QTest::addColumn<QString>("binary");
     QTest::addColumn<QString>("volts");
-    const char *volts[] = {"0.85", "0.9",  "0.95", "1",    "1.05", "1.1",  "1.15", "1.2",
-                           "1.25", "1.3",  "1.35", "1.4",  "1.45", "1.5",  "1.55", "1.6"};
+    const char *volts[] = {"0.85", "0.9", "0.95", "1",   "1.05", "1.1", "1.15", "1.2",
+                           "1.25", "1.3", "1.35", "1.4", "1.45", "1.5", "1.55", "1.6"};
     const char *binary[] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
                             "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
     for (int vcore = 15; vcore >= 0; --vcore)

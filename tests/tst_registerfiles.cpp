@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace {
+namespace
+{
 struct PanelState {
     QList<int> spinValues;
     QList<QImage> readouts;
@@ -72,25 +73,23 @@ void RegisterFilesTest::readsBothFiles_data()
     QTest::addColumn<QList<int>>("spins"); // L, 2N, A, LCD, VCORE
 
     QTest::newRow("108") << QByteArray("108") << QByteArray("0") << QList<int>{8, 2, 0, 0, 0};
-    QTest::newRow("0x108") << QByteArray("0x108") << QByteArray("0")
-                           << QList<int>{8, 2, 0, 0, 0};
-    QTest::newRow("108 between blanks") << QByteArray(" \t 108\n") << QByteArray("0")
-                                        << QList<int>{8, 2, 0, 0, 0};
-    QTest::newRow("FFFFFFFF clamps") << QByteArray("FFFFFFFF") << QByteArray("F")
-                                     << QList<int>{30, 6, 1, 1, 15};
-    QTest::newRow("780 clamps 2N") << QByteArray("780") << QByteArray("0")
-                                   << QList<int>{0, 6, 0, 0, 0};
-    QTest::newRow("VCORE 1A keeps the low bits") << QByteArray("0") << QByteArray("1A")
-                                                 << QList<int>{0, 0, 0, 0, 10};
-    QTest::newRow("realistic setting") << QByteArray("02000210\n") << QByteArray("0A\n")
-                                       << QList<int>{16, 4, 1, 0, 10};
-    QTest::newRow("both files absent") << QByteArray("<absent>") << QByteArray("<absent>")
-                                       << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("0x108") << QByteArray("0x108") << QByteArray("0") << QList<int>{8, 2, 0, 0, 0};
+    QTest::newRow("108 between blanks")
+        << QByteArray(" \t 108\n") << QByteArray("0") << QList<int>{8, 2, 0, 0, 0};
+    QTest::newRow("FFFFFFFF clamps")
+        << QByteArray("FFFFFFFF") << QByteArray("F") << QList<int>{30, 6, 1, 1, 15};
+    QTest::newRow("780 clamps 2N")
+        << QByteArray("780") << QByteArray("0") << QList<int>{0, 6, 0, 0, 0};
+    QTest::newRow("VCORE 1A keeps the low bits")
+        << QByteArray("0") << QByteArray("1A") << QList<int>{0, 0, 0, 0, 10};
+    QTest::newRow("realistic setting")
+        << QByteArray("02000210\n") << QByteArray("0A\n") << QList<int>{16, 4, 1, 0, 10};
+    QTest::newRow("both files absent")
+        << QByteArray("<absent>") << QByteArray("<absent>") << QList<int>{0, 0, 0, 0, 0};
     QTest::newRow("directories in place of files")
         << QByteArray("<directory>") << QByteArray("<directory>") << QList<int>{0, 0, 0, 0, 0};
-    QTest::newRow("more than 32 bits is no number") << QByteArray("123456789")
-                                                    << QByteArray("1000000001")
-                                                    << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("more than 32 bits is no number")
+        << QByteArray("123456789") << QByteArray("1000000001") << QList<int>{0, 0, 0, 0, 0};
 }
 
 void RegisterFilesTest::readsBothFiles()
@@ -138,8 +137,8 @@ void RegisterFilesTest::writesExactBytes_data()
     QTest::addColumn<QList<int>>("spins"); // L, 2N, A, LCD, VCORE
     QTest::addColumn<QByteArray>("cccr");
     QTest::addColumn<QByteArray>("vcore");
-    QTest::newRow("L 8, 2N 2, VCORE 0") << QList<int>{8, 2, 0, 0, 0} << QByteArray("00000108\n")
-                                        << QByteArray("00\n");
+    QTest::newRow("L 8, 2N 2, VCORE 0")
+        << QList<int>{8, 2, 0, 0, 0} << QByteArray("00000108\n") << QByteArray("00\n");
     QTest::newRow("L 16, 2N 1, A 1, VCORE 12")
         << QList<int>{16, 1, 1, 0, 12} << QByteArray("02000090\n") << QByteArray("0C\n");
     QTest::newRow("all maximum") << QList<int>{30, 6, 1, 1, 15} << QByteArray("0A00031E\n")

@@ -5,8 +5,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-pelvaro::pelvaro(QWidget *parent, const char *name, unsigned int fl)
-    : pelvarobase(parent, name, fl)
+pelvaro::pelvaro(QWidget *parent, const char *name, unsigned int fl) : pelvarobase(parent, name, fl)
 {
     connect(changeL, &QSpinBox::valueChanged, this, &pelvaro::show_freq);
     connect(change2N, &QSpinBox::valueChanged, this, &pelvaro::show_freq);

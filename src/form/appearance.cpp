@@ -3,7 +3,8 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 struct RoleColours {
     QPalette::ColorRole role;
     QRgb active;

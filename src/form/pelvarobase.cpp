@@ -54,13 +54,13 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
     changeLCD = addSpinBox("changeLCD", {430, 330, 70, 30}, 1);
     changeL = addSpinBox("changeL", {50, 330, 70, 30}, 30);
     change2N = addSpinBox("change2N", {180, 330, 70, 30}, 6);
-    showLNumber_Bin = addReadout("showLNumber_Bin", {50, 370, 70, 30}, FontKind::Own, 6, sunken,
-                                 QLCDNumber::Bin);
+    showLNumber_Bin =
+        addReadout("showLNumber_Bin", {50, 370, 70, 30}, FontKind::Own, 6, sunken, QLCDNumber::Bin);
     TextLabel8 = addLabel("TextLabel8", {140, 350, 30, 30}, tr("2N"), Alignment::Centred);
     TextLabel7_3 = addLabel("TextLabel7_3", {390, 350, 40, 30}, tr("LCD"), Alignment::Centred);
     TextLabel7 = addLabel("TextLabel7", {260, 350, 30, 30}, tr("A"), Alignment::Centred);
-    showLCDNumber_Bin = addReadout("showLCDNumber_Bin", {430, 370, 70, 30}, FontKind::Readout,
-                                   6, sunken, QLCDNumber::Bin);
+    showLCDNumber_Bin = addReadout("showLCDNumber_Bin", {430, 370, 70, 30}, FontKind::Readout, 6,
+                                   sunken, QLCDNumber::Bin);
     show2NNumber_Bin = addReadout("show2NNumber_Bin", {180, 370, 70, 30}, FontKind::Readout, 6,
                                   sunken, QLCDNumber::Bin);
     showANumber_Bin = addReadout("showANumber_Bin", {300, 370, 70, 30}, FontKind::Readout, 6,
@@ -69,8 +69,8 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
     writeCCCR = addWriteButton("writeCCCR", {520, 310, 91, 31}, tr("Write CCCR"));
     TextLabel2_2 = addLabel("TextLabel2_2", {500, 0, 70, 30}, tr("VCORE"));
     changeVCORE = addSpinBox("changeVCORE", {500, 90, 70, 30}, 15);
-    showVCORENumber_Bin = addReadout("showVCORENumber_Bin", {500, 130, 70, 30},
-                                     FontKind::Readout, 6, sunken, QLCDNumber::Bin);
+    showVCORENumber_Bin = addReadout("showVCORENumber_Bin", {500, 130, 70, 30}, FontKind::Readout,
+                                     6, sunken, QLCDNumber::Bin);
     writeVCORE = addWriteButton("writeVCORE", {490, 180, 91, 31}, tr("Write VCORE"));
     TextLabel6_2 = addLabel("TextLabel6_2", {10, 250, 30, 30}, tr("L"), Alignment::Centred);
     TextLabel6_2_3 = addLabel("TextLabel6_2_3", {570, 40, 30, 30}, tr("V"), Alignment::Centred);
@@ -118,9 +118,8 @@ QLabel *pelvarobase::addLabel(const char *name, const QRect &rect, const QString
     return label;
 }
 
-QLCDNumber *pelvarobase::addReadout(const char *name, const QRect &rect, FontKind font,
-                                    int digits, ReadoutFrame frame,
-                                    std::optional<QLCDNumber::Mode> mode)
+QLCDNumber *pelvarobase::addReadout(const char *name, const QRect &rect, FontKind font, int digits,
+                                    ReadoutFrame frame, std::optional<QLCDNumber::Mode> mode)
 {
     auto *readout = new QLCDNumber(this);
     readout->setObjectName(QString::fromLatin1(name));
@@ -155,8 +154,7 @@ QSpinBox *pelvarobase::addSpinBox(const char *name, const QRect &rect, int maxim
     return spinBox;
 }
 
-QPushButton *pelvarobase::addWriteButton(const char *name, const QRect &rect,
-                                         const QString &text)
+QPushButton *pelvarobase::addWriteButton(const char *name, const QRect &rect, const QString &text)
 {
     auto *button = new QPushButton(this);
     button->setObjectName(QString::fromLatin1(name));

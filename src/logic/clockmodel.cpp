@@ -3,7 +3,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 constexpr int l_shift = 0, l_mask = 0x1F;
 constexpr int two_n_shift = 7, two_n_mask = 0xF;
 constexpr int a_shift = 25, a_mask = 1;
@@ -70,9 +71,8 @@ ClockReadings compute_clocks(const CccrFields &fields)
     readings.runModeMhz = static_cast<float>(crystalTimesL);
     readings.systemBusMhz = readings.runModeMhz;
     readings.turboModeMhz = readings.runModeMhz * readings.turboRatio;
-    readings.memoryMhz = fields.a == 1
-                             ? readings.runModeMhz
-                             : static_cast<float>(crystalTimesL / memory_divisor(l));
+    readings.memoryMhz =
+        fields.a == 1 ? readings.runModeMhz : static_cast<float>(crystalTimesL / memory_divisor(l));
     // With the LCD bit set the doubled product is divided, so no half is lost twice.
     const int lcdProduct = fields.lcd == 1 ? 2 * crystalTimesL : crystalTimesL;
     readings.lcdMhz = static_cast<float>(lcdProduct / lcd_divisor(l));

@@ -11,10 +11,10 @@ inline constexpr int crystal_mhz = 13;
 
 // The four register fields the panel edits, as raw field values.
 struct CccrFields {
-    int l = 0;     // bits 4..0
-    int twoN = 0;  // bits 10..7
-    int a = 0;     // bit 25
-    int lcd = 0;   // bit 27
+    int l = 0;    // bits 4..0
+    int twoN = 0; // bits 10..7
+    int a = 0;    // bit 25
+    int lcd = 0;  // bit 27
 };
 
 std::uint32_t pack_cccr(const CccrFields &fields);

@@ -9,8 +9,7 @@
 
 // The scan proper. `next` returns the next character as an unsigned char value, or EOF at the
 // end; it is called at most once past the last character the number uses.
-template <typename NextChar>
-std::optional<std::uint32_t> scan_first_hex(NextChar next)
+template <typename NextChar> std::optional<std::uint32_t> scan_first_hex(NextChar next)
 {
     const auto isSpace = [](int c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -21,8 +21,8 @@ void pelvaro::read_cccr()
 void pelvaro::write_cccr()
 {
     sync();
-    cccr_value = pack_cccr({changeL->value(), change2N->value(), changeA->value(),
-                            changeLCD->value()});
+    cccr_value =
+        pack_cccr({changeL->value(), change2N->value(), changeA->value(), changeLCD->value()});
     write_register_file(cccr_file_path, cccr_file_text(cccr_value));
 }
 

@@ -8,6 +8,7 @@
 void pelvaro::show_vcore()
 {
     char text[readout_text_size];
-    showVCORENumber_Bin->display(QString::fromLatin1(to_binary_text(changeVCORE->value(), 4, text)));
+    showVCORENumber_Bin->display(
+        QString::fromLatin1(to_binary_text(changeVCORE->value(), 4, text)));
     showVCOREVoltage->display(static_cast<double>(core_voltage(changeVCORE->value())));
 }

@@ -18,7 +18,8 @@ void scan_register_file(const char *path, std::uint32_t &value)
     std::fclose(file);
 }
 
-namespace {
+namespace
+{
 std::string hex_line(int digits, std::uint32_t value)
 {
     char text[16];

@@ -6,7 +6,8 @@
 #   e2e_session.sh PELVARO XCLOSE SIMULATED-DEVICE
 set -uo pipefail
 pelvaro=$1 xclose=$2 simulated_device=$3
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../scripts/lib/display.sh"
+skip_code=77
 
 for tool in Xvfb xdotool; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip_code; }

@@ -1,13 +1,11 @@
-# Shared by the end-to-end scripts: a virtual X display and the panel's window on it.
+# A virtual X display and the panel's window on it, for screenshots and end-to-end tests.
 # shellcheck shell=bash
-
-skip_code=77
 
 # Starts Xvfb on a free display and exports DISPLAY; the server ends with the calling shell.
 start_virtual_display() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     local tries=0
     until [ -s "$display_file" ]; do
@@ -20,7 +18,10 @@ start_virtual_display() {
 }
 
 stop_virtual_display() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
     xvfb_pid=
 }
 
@@ -34,4 +35,23 @@ panel_window() {
         [ $tries -lt 100 ] || { echo "the panel's window did not appear" >&2; return 1; }
     done
     echo "$window"
+}
+
+# Runs the command given on a virtual display, saves a picture of its panel to $1 and ends it.
+screenshot_panel() {
+    local out=$1 program window="" status=0
+    shift
+    start_virtual_display || return 1
+    QT_QPA_PLATFORM=xcb "$@" &
+    program=$!
+    if window=$(panel_window); then
+        sleep 1
+        import -window "$window" "$out" || status=1
+    else
+        status=1
+    fi
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    stop_virtual_display
+    return $status
 }
