@@ -6,6 +6,7 @@
 HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
     : QApplication(argc, argv)
 {
+    installTranslations(translationFolders(applicationDirPath()), QLocale::system());
 }
 
 HandheldApplication::~HandheldApplication() = default;
@@ -13,4 +14,20 @@ HandheldApplication::~HandheldApplication() = default;
 void HandheldApplication::showMainWidget(QWidget *widget, bool /*noMaximize*/)
 {
     widget->show();
+}
+
+QStringList HandheldApplication::translationFolders(const QString &programFolder)
+{
+    return {programFolder + QStringLiteral("/../" PELVARO_INSTALLED_TRANSLATIONS),
+            programFolder + QStringLiteral("/translations")};
+}
+
+bool HandheldApplication::installTranslations(const QStringList &folders, const QLocale &locale)
+{
+    removeTranslator(&m_translator);
+    for (const QString &folder : folders) {
+        if (m_translator.load(locale, QStringLiteral("pelvaro"), QStringLiteral("_"), folder))
+            return installTranslator(&m_translator);
+    }
+    return false;
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
+#include <QStringList>
+#include <QTranslator>
 
 class HandheldApplication : public QApplication
 {
@@ -15,4 +18,13 @@ public:
 
     // Shows `widget` as the application's one main window at its own size.
     void showMainWidget(QWidget *widget, bool noMaximize = false);
+
+    // Where the program looks for its catalogues: the installed folder, then the build tree's.
+    static QStringList translationFolders(const QString &programFolder);
+    // Installs the first catalogue for `locale` found in `folders` in place of the one installed
+    // before; false where none matches, and the texts stay as they are.
+    bool installTranslations(const QStringList &folders, const QLocale &locale);
+
+private:
+    QTranslator m_translator;
 };

@@ -3,9 +3,14 @@
 # Start-up must change neither register file, turning spin boxes must write nothing, each write
 # button must write exactly its line, and closing the window must end the program with 0.
 #
-#   e2e_session.sh PELVARO XCLOSE SIMULATED-DEVICE
+#   e2e_session.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+#
+# EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
 set -uo pipefail
-pelvaro=$1 xclose=$2 simulated_device=$3
+simulated_device=$3
+emulator=(${4:+"$4"})
+pelvaro=("${emulator[@]}" "$1")
+xclose=("${emulator[@]}" "$2")
 source "$(dirname "$0")/../../scripts/lib/display.sh"
 skip_code=77
 
@@ -44,7 +49,7 @@ start_virtual_display || exit 1
 cccr_start=$(file_state "$device/CCCR")
 vcore_start=$(file_state "$device/VCORE")
 
-QT_QPA_PLATFORM=xcb "$simulated_device" "$device" -- "$pelvaro" &
+QT_QPA_PLATFORM=xcb "$simulated_device" "$device" -- "${pelvaro[@]}" &
 program=$!
 window=$(panel_window) || { kill $program; exit 1; }
 sleep 0.5
@@ -71,7 +76,7 @@ xdotool mousemove --window "$window" 535 195 click 1
 wait_for_change "$device/VCORE" "$vcore_start"
 check "Write VCORE writes 09" "$(printf '09\n' | od -An -c)" "$(od -An -c "$device/VCORE")"
 
-"$xclose" "$window"
+"${xclose[@]}" "$window"
 status=timeout
 for _ in $(seq 100); do
     if ! kill -0 $program 2>/dev/null; then
