@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QtTest>
 
@@ -55,6 +56,9 @@ inline void remove_device_file(DeviceFile file)
 
 inline QByteArray device_file_content(DeviceFile file)
 {
+    const QFileInfo info(device_path(file));
+    if (info.isSymLink() || !info.isFile())
+        return "<not a plain file>";
     QFile in(device_path(file));
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
 }

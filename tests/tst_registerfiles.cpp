@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <sys/mount.h>
+
 namespace
 {
 struct PanelState {
@@ -55,6 +57,7 @@ private slots:
     void leavesThePanelAsItWasAfterAWrite();
     void survivesUnwritableFiles_data();
     void survivesUnwritableFiles();
+    void survivesFilesDeniedToAnOrdinaryUser();
 };
 
 void RegisterFilesTest::init()
@@ -221,6 +224,8 @@ void RegisterFilesTest::survivesUnwritableFiles_data()
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("directories") << "directory";
     QTest::newRow("/dev/full fails at close") << "/dev/full";
+    QTest::newRow("removed after start-up") << "removed";
+    QTest::newRow("read-only mount") << "read-only";
 }
 
 void RegisterFilesTest::survivesUnwritableFiles()
@@ -228,23 +233,71 @@ void RegisterFilesTest::survivesUnwritableFiles()
     QFETCH(QString, obstacle);
     pelvaro panel;
     panel.show();
-    for (DeviceFile file : {DeviceFile::Cccr, DeviceFile::Vcore}) {
-        remove_device_file(file);
-        if (obstacle == "directory")
-            QVERIFY(QDir().mkdir(device_path(file)));
-        else
-            QVERIFY(QFile::link(obstacle, device_path(file)));
+    if (obstacle == "read-only") {
+        if (mount(nullptr, "/proc/zaurus", nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+            QSKIP("cannot make the device read-only here");
+    } else {
+        for (DeviceFile file : {DeviceFile::Cccr, DeviceFile::Vcore}) {
+            remove_device_file(file);
+            if (obstacle == "directory")
+                QVERIFY(QDir().mkdir(device_path(file)));
+            else if (obstacle != "removed")
+                QVERIFY(QFile::link(obstacle, device_path(file)));
+        }
     }
+    const QStringList entries = QDir("/proc/zaurus").entryList(QDir::AllEntries | QDir::System);
+    const QByteArray cccrBefore = device_file_state(DeviceFile::Cccr);
+    const QByteArray vcoreBefore = device_file_state(DeviceFile::Vcore);
+
     panel.changeL->setValue(9);
     panel.changeVCORE->setValue(7);
     click(panel.writeCCCR);
     click(panel.writeVCORE);
+    const bool readOnly = obstacle == "read-only";
+    if (readOnly)
+        QCOMPARE(mount(nullptr, "/proc/zaurus", nullptr, MS_REMOUNT | MS_BIND, nullptr), 0);
+
+    // Nothing is created and nothing else is touched.
+    QCOMPARE(QDir("/proc/zaurus").entryList(QDir::AllEntries | QDir::System), entries);
+    QCOMPARE(device_file_state(DeviceFile::Cccr), cccrBefore);
+    QCOMPARE(device_file_state(DeviceFile::Vcore), vcoreBefore);
     // The value meant for the kernel is kept all the same, and the panel works on.
     QCOMPARE(cccr_value, 0x02000209u);
     QCOMPARE(vcore_value, 7u);
     panel.changeL->setValue(17);
     QCOMPARE(panel.showLCDFreq->value(), 55.0);
     QCOMPARE(panel.showVCOREVoltage->value(), double(1.2f));
+}
+
+void RegisterFilesTest::survivesFilesDeniedToAnOrdinaryUser()
+{
+    put_device_file(DeviceFile::Cccr, "02000210\n");
+    put_device_file(DeviceFile::Vcore, "0A\n");
+    for (DeviceFile file : {DeviceFile::Cccr, DeviceFile::Vcore})
+        QVERIFY(QFile::setPermissions(device_path(file), QFileDevice::Permissions()));
+    const QByteArray cccrBefore = device_file_state(DeviceFile::Cccr);
+    const QByteArray vcoreBefore = device_file_state(DeviceFile::Vcore);
+
+    constexpr uid_t nobody = 65534;
+    if (geteuid() != 0 || setegid(nobody) != 0 || seteuid(nobody) != 0)
+        QSKIP("cannot act as an ordinary user here");
+    QList<int> spins;
+    {
+        pelvaro panel;
+        panel.show();
+        spins = spin_values(panel);
+        panel.changeL->setValue(9);
+        click(panel.writeCCCR);
+        click(panel.writeVCORE);
+        panel.changeL->setValue(17);
+        QCOMPARE(panel.showLCDFreq->value(), 55.0);
+    }
+    QCOMPARE(seteuid(0), 0);
+    QCOMPARE(setegid(0), 0);
+
+    QCOMPARE(spins, (QList<int>{0, 0, 0, 0, 0}));
+    QCOMPARE(device_file_state(DeviceFile::Cccr), cccrBefore);
+    QCOMPARE(device_file_state(DeviceFile::Vcore), vcoreBefore);
 }
 
 QTEST_MAIN(RegisterFilesTest)

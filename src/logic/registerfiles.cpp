@@ -5,6 +5,9 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 std::uint32_t cccr_value = 0;
 std::uint32_t vcore_value = 0;
 
@@ -41,9 +44,15 @@ std::string vcore_file_text(std::uint32_t value)
 
 void write_register_file(const char *path, const std::string &text)
 {
-    std::FILE *file = std::fopen(path, "w");
-    if (!file)
+    // Opened as fopen's "w" would, but never created: a register file that is gone stays gone.
+    const int descriptor = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (descriptor < 0)
         return;
+    std::FILE *file = ::fdopen(descriptor, "w");
+    if (!file) {
+        ::close(descriptor);
+        return;
+    }
     std::fputs(text.c_str(), file);
     std::fclose(file);
 }

@@ -19,5 +19,6 @@ void scan_register_file(const char *path, std::uint32_t &value);
 std::string cccr_file_text(std::uint32_t value);
 std::string vcore_file_text(std::uint32_t value);
 
-// Writes `text` to the file at `path` through one buffered stream. Failures pass silently.
+// Writes `text` to the existing file at `path` through one buffered stream, which reaches the
+// file as one write when it is closed. A missing file is not created. Failures pass silently.
 void write_register_file(const char *path, const std::string &text);
