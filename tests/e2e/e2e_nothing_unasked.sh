@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# End to end: turning every spin box through its whole range, thousands of times, writes
+# nothing; each click on a write button writes its register file exactly once, with exactly its
+# line. inotify watches the device's folder from outside; strace records every file the program
+# opens for writing.
+#
+#   e2e_nothing_unasked.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+set -uo pipefail
+simulated_device=$3
+emulator=(${4:+"$4"})
+pelvaro=("${emulator[@]}" "$1")
+xclose=("${emulator[@]}" "$2")
+source "$(dirname "$0")/../../scripts/lib/display.sh"
+skip_code=77
+for tool in Xvfb xdotool inotifywait strace; do
+    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip_code; }
+done
+
+passes=0 failures=0
+check() { # DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+        passes=$((passes + 1))
+    else
+        echo "FAIL: $1: expected [$2], got [$3]"
+        failures=$((failures + 1))
+    fi
+}
+count() { grep -c -E "$1" "$2"; } # PATTERN FILE
+
+work=$(mktemp -d)
+device=$work/device
+mkdir "$device"
+printf '02000210\n' >"$device/CCCR"
+printf '0A\n' >"$device/VCORE"
+events=$work/events trace=$work/trace
+trap 'kill $watcher 2>/dev/null; stop_virtual_display; rm -rf "$work"' EXIT
+
+"$simulated_device" "$device" -- true || exit $skip_code
+start_virtual_display || exit 1
+
+inotifywait -m -q --format '%e %f' -e modify,close_write,attrib,create,delete,move \
+    "$device" >"$events" 2>"$work/inotify.log" &
+watcher=$!
+sleep 0.5
+
+QT_QPA_PLATFORM=xcb "$simulated_device" "$device" -- \
+    strace -f -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write \
+    -e signal=none -s 64 -o "$trace" "${pelvaro[@]}" &
+program=$!
+window=$(panel_window) || { kill $program; exit 1; }
+sleep 1
+
+# Spin boxes as "name x y maximum": each is clicked, then turned from 0 to its maximum and back
+# twenty times with the arrow keys.
+changes=0
+while read -r name x y maximum; do
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    for _ in $(seq 20); do
+        xdotool key --delay 0 --repeat "$maximum" Up
+        xdotool key --delay 0 --repeat "$maximum" Down
+        changes=$((changes + 2 * maximum))
+    done
+done <<'SPINS'
+changeL 85 345 30
+change2N 215 345 6
+changeA 335 345 1
+changeLCD 465 345 1
+changeVCORE 535 105 15
+SPINS
+# Every box now stands at 0. One more step for L and VCORE, so that the written lines show
+# that the keys arrived.
+xdotool mousemove --window "$window" 85 345 click 1 key Up
+xdotool mousemove --window "$window" 535 105 click 1 key Up
+sleep 2
+echo "turned the spin boxes through $changes changes"
+
+check "no change to the device's files before a click" 0 "$(grep -c . "$events")"
+check "no register file opened for writing before a click" 0 \
+    "$(count 'zaurus/(CCCR|VCORE)", O_(WRONLY|RDWR)' "$trace")"
+
+click_and_wait() { # X Y FILE: clicks and waits for the file's close after writing
+    local before
+    before=$(count "CLOSE_WRITE.* $3\$" "$events")
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    for _ in $(seq 100); do
+        [ "$(count "CLOSE_WRITE.* $3\$" "$events")" -gt "$before" ] && break
+        sleep 0.1
+    done
+    sleep 0.3
+}
+click_and_wait 565 325 CCCR
+check "one click on Write CCCR closes CCCR after writing once" 1 \
+    "$(count 'CLOSE_WRITE.* CCCR$' "$events")"
+check "and writes its 9 bytes in one write" 1 "$(count 'write\(.*"00000001\\n", 9\) += 9' "$trace")"
+check "CCCR holds the line" "00000001" "$(cat "$device/CCCR")"
+check "VCORE untouched by Write CCCR" 0 "$(count ' VCORE$' "$events")"
+
+click_and_wait 535 195 VCORE
+click_and_wait 535 195 VCORE
+check "two clicks on Write VCORE close VCORE after writing twice" 2 \
+    "$(count 'CLOSE_WRITE.* VCORE$' "$events")"
+check "each writes its 3 bytes in one write" 2 "$(count 'write\(.*"01\\n", 3\) += 3' "$trace")"
+check "VCORE holds the line" "01" "$(cat "$device/VCORE")"
+check "CCCR still closed after writing once" 1 "$(count 'CLOSE_WRITE.* CCCR$' "$events")"
+check "nothing created, removed or moved in the device" 0 \
+    "$(count '^(CREATE|DELETE|MOVED)' "$events")"
+check "register files opened for writing once per click" 3 \
+    "$(count 'zaurus/(CCCR|VCORE)", O_WRONLY' "$trace")"
+
+"${xclose[@]}" "$window"
+for _ in $(seq 100); do
+    kill -0 $program 2>/dev/null || break
+    sleep 0.1
+done
+kill $program 2>/dev/null
+wait $program 2>/dev/null
+
+# Everything else the process opened for writing, created, renamed or removed, failed
+# attempts left out.
+others=$(grep -E 'O_(WRONLY|RDWR|CREAT)|creat\(|rename|unlink|truncate\(|mkdir' "$trace" |
+    grep -v -E '= -1 |zaurus/(CCCR|VCORE)' | grep -o -E '"[^"]*"' | sort -u)
+echo "other paths written by the toolkit during the session:"
+echo "${others:-  (none)}" | sed 's/^/  /'
+unexplained=$(grep -v -E '^"(/tmp/runtime-[^/"]+|[^"]*/\.cache/fontconfig[^"]*|/var/cache/fontconfig[^"]*|/dev/null)"$' <<<"$others" | grep -c .)
+check "the toolkit writes nothing but the paths docs/reliability.md explains" 0 "$unexplained"
+
+echo "$passes passed, $failures failed"
+[ $failures -eq 0 ]
