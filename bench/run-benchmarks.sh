@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints every figure of docs/performance.md and the soak figures of
+# docs/reliability.md: start-up of the panel and of the floor program (instructions, median wall
+# time, peak memory), the cost of one spin step, and the soak's memory growth.
+#
+#   bench/run-benchmarks.sh [RUNS]     (RUNS: wall-time repetitions, default 21)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+source "$repo/scripts/lib/common.sh"
+runs=${1:-21}
+ensure_packages "${build_packages[@]}" valgrind
+build="$repo/build-bench"
+build_project "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
+export QT_QPA_PLATFORM=offscreen
+bench="$build/bench"
+
+instructions() { # COMMAND...: instructions callgrind collected
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 |
+        sed -n 's/.*Collected : //p'
+}
+median_ms() { # COMMAND...: median wall time of $runs runs, in milliseconds
+    local times=() start end
+    for _ in $(seq "$runs"); do
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000)))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p" |
+        awk '{ printf "%.1f", $1 / 1000 }'
+}
+peak_kib() { "$@" 2>&1 >/dev/null | sed -n 's/peak resident memory: \([0-9]*\) KiB/\1/p'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+
+echo "machine: $(nproc) cores, $(sed -n 's/model name\s*: //p' /proc/cpuinfo | head -n1)"
+echo "Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), offscreen platform"
+echo
+echo "start-up to the first painted frame"
+floor_ir=$(instructions "$bench/startup_floor")
+panel_ir=$(instructions "$bench/startup_panel")
+floor_ms=$(median_ms "$bench/startup_floor")
+panel_ms=$(median_ms "$bench/startup_panel")
+floor_kib=$(peak_kib "$bench/startup_floor")
+panel_kib=$(peak_kib "$bench/startup_panel")
+printf '  %-22s %14s %12s %14s\n' "" instructions "wall (ms)" "peak (KiB)"
+printf '  %-22s %14s %12s %14s\n' floor "$floor_ir" "$floor_ms" "$floor_kib"
+printf '  %-22s %14s %12s %14s\n' panel "$panel_ir" "$panel_ms" "$panel_kib"
+printf '  %-22s %14s %12s %14s\n' "panel / floor" "$(ratio "${panel_ir//,/}" "${floor_ir//,/}")" \
+    "$(ratio "$panel_ms" "$floor_ms")" "$(ratio "$panel_kib" "$floor_kib")"
+echo
+echo "one spin step (200 steps measured, after 50 of warm-up)"
+for what in show_freq show_vcore step; do
+    total=$(valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file=/dev/null \
+        "$bench/spin_step" "$what" 200 2>&1 | sed -n 's/.*Collected : //p')
+    micro=$("$bench/spin_step" "$what" 2000 2>/dev/null | sed -n 's/.*, \(.*\) us per step/\1/p')
+    printf '  %-32s %10d instructions %10s us\n' "$what$([ "$what" = step ] && echo ' (changeL with repaint)')" \
+        $((${total//,/} / 200)) "$micro"
+done
+echo
+echo "soak: 1000 application font changes and 100000 spin steps"
+"$bench/soak" 2>/dev/null | sed 's/^/  /'

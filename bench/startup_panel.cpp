@@ -1,0 +1,15 @@
+// Start-up benchmark: pelvaro as its main function starts it, ended at its first frame.
+#include "app/pelvaro.h"
+#include "firstframe.h"
+#include "platform/handheldapplication.h"
+
+int main(int argc, char **argv)
+{
+    HandheldApplication application(argc, argv, HandheldApplication::GuiClient);
+    pelvaro panel(nullptr, nullptr, 0);
+    FirstFrame firstFrame(&panel);
+    application.showMainWidget(&panel, false);
+    const int status = application.exec();
+    FirstFrame::reportPeakMemory();
+    return status;
+}
