@@ -5,27 +5,12 @@
 # opens for writing.
 #
 #   e2e_nothing_unasked.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+#
+# EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
 set -uo pipefail
-simulated_device=$3
-emulator=(${4:+"$4"})
-pelvaro=("${emulator[@]}" "$1")
-xclose=("${emulator[@]}" "$2")
-source "$(dirname "$0")/../../scripts/lib/display.sh"
-skip_code=77
-for tool in Xvfb xdotool inotifywait strace; do
-    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip_code; }
-done
+source "$(dirname "$0")/common.sh"
+require_tools Xvfb xdotool inotifywait strace
 
-passes=0 failures=0
-check() { # DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
 count() { grep -c -E "$1" "$2"; } # PATTERN FILE
 
 work=$(mktemp -d)
@@ -108,13 +93,7 @@ check "nothing created, removed or moved in the device" 0 \
 check "register files opened for writing once per click" 3 \
     "$(count 'zaurus/(CCCR|VCORE)", O_WRONLY' "$trace")"
 
-"${xclose[@]}" "$window"
-for _ in $(seq 100); do
-    kill -0 $program 2>/dev/null || break
-    sleep 0.1
-done
-kill $program 2>/dev/null
-wait $program 2>/dev/null
+close_and_wait "$window" $program
 
 # Everything else the process opened for writing, created, renamed or removed, failed
 # attempts left out.
@@ -125,5 +104,4 @@ echo "${others:-  (none)}" | sed 's/^/  /'
 unexplained=$(grep -v -E '^"(/tmp/runtime-[^/"]+|[^"]*/\.cache/fontconfig[^"]*|/var/cache/fontconfig[^"]*|/dev/null)"$' <<<"$others" | grep -c .)
 check "the toolkit writes nothing but the paths docs/reliability.md explains" 0 "$unexplained"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+summary

@@ -7,27 +7,9 @@
 #
 # EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
 set -uo pipefail
-simulated_device=$3
-emulator=(${4:+"$4"})
-pelvaro=("${emulator[@]}" "$1")
-xclose=("${emulator[@]}" "$2")
-source "$(dirname "$0")/../../scripts/lib/display.sh"
-skip_code=77
+source "$(dirname "$0")/common.sh"
+require_tools Xvfb xdotool
 
-for tool in Xvfb xdotool; do
-    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip_code; }
-done
-
-passes=0 failures=0
-check() { # DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
 file_state() { stat -c '%i %Y.%y' "$1" 2>/dev/null; od -An -c "$1" 2>/dev/null; }
 wait_for_change() { # FILE OLD-STATE
     local tries=0
@@ -76,18 +58,7 @@ xdotool mousemove --window "$window" 535 195 click 1
 wait_for_change "$device/VCORE" "$vcore_start"
 check "Write VCORE writes 09" "$(printf '09\n' | od -An -c)" "$(od -An -c "$device/VCORE")"
 
-"${xclose[@]}" "$window"
-status=timeout
-for _ in $(seq 100); do
-    if ! kill -0 $program 2>/dev/null; then
-        wait $program
-        status=$?
-        break
-    fi
-    sleep 0.1
-done
-[ "$status" = timeout ] && kill $program
-check "closing the window ends the program with status 0" 0 "$status"
+close_and_wait "$window" $program
+check "closing the window ends the program with status 0" 0 "$exit_status"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+summary

@@ -1,0 +1,49 @@
+# Shared by the end-to-end scripts, which are called as
+#   SCRIPT PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+# EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
+# shellcheck shell=bash
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/display.sh"
+skip_code=77
+simulated_device=$3
+emulator=(${4:+"$4"})
+pelvaro=("${emulator[@]}" "$1")
+xclose=("${emulator[@]}" "$2")
+
+require_tools() { # TOOL...: skips the test when one is missing
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip_code; }
+    done
+}
+
+passes=0 failures=0
+check() { # DESCRIPTION EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then
+        echo "PASS: $1"
+        passes=$((passes + 1))
+    else
+        echo "FAIL: $1: expected [$2], got [$3]"
+        failures=$((failures + 1))
+    fi
+}
+
+# Asks the window to close and sets exit_status to the program's, or to "timeout" after 10 s.
+close_and_wait() { # WINDOW PID
+    "${xclose[@]}" "$1"
+    exit_status=timeout
+    for _ in $(seq 100); do
+        if ! kill -0 "$2" 2>/dev/null; then
+            wait "$2"
+            exit_status=$?
+            return
+        fi
+        sleep 0.1
+    done
+    kill "$2" 2>/dev/null
+}
+
+summary() {
+    echo "$passes passed, $failures failed"
+    [ $failures -eq 0 ]
+}
