@@ -29,11 +29,9 @@ inotifywait -m -q --format '%e %f' -e modify,close_write,attrib,create,delete,mo
 watcher=$!
 sleep 0.5
 
-QT_QPA_PLATFORM=xcb "$simulated_device" "$device" -- \
+start_panel "$simulated_device" "$device" -- \
     strace -f -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write \
-    -e signal=none -s 64 -o "$trace" "${pelvaro[@]}" &
-program=$!
-window=$(panel_window) || { kill $program; exit 1; }
+    -e signal=none -s 64 -o "$trace" "${pelvaro[@]}" || exit 1
 sleep 1
 
 # Spin boxes as "name x y maximum": each is clicked, then turned from 0 to its maximum and back

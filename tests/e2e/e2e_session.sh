@@ -31,9 +31,7 @@ start_virtual_display || exit 1
 cccr_start=$(file_state "$device/CCCR")
 vcore_start=$(file_state "$device/VCORE")
 
-QT_QPA_PLATFORM=xcb "$simulated_device" "$device" -- "${pelvaro[@]}" &
-program=$!
-window=$(panel_window) || { kill $program; exit 1; }
+start_panel "$simulated_device" "$device" -- "${pelvaro[@]}" || exit 1
 sleep 0.5
 
 check "start-up leaves CCCR as it was" "$cccr_start" "$(file_state "$device/CCCR")"
