@@ -63,6 +63,61 @@ ensure_packages() {
     fi
 }
 
+# Fails, saying which and how to get them, when any of the given commands is missing.
+ensure_commands() {
+    local missing=() command
+    for command in "$@"; do
+        command -v "$command" >/dev/null 2>&1 || missing+=("$command")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "missing commands: ${missing[*]}"
+    say "on Debian they come with: g++-arm-linux-gnueabi (arm-linux-gnueabi-g++), qemu-user" \
+        "(qemu-arm), mmdebstrap"
+    exit 1
+}
+
+# The Debian 12 armel system root that the armel build links against and qemu-arm runs in:
+# made once in the user's cache folder, from the Debian registry this machine's apt uses, and
+# made again only when missing, incomplete or made for another list of packages. It is made in a
+# scratch folder and moved into place only when complete, so a cut download never counts.
+armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
+    fonts-dejavu-core fontconfig-config)
+armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
+ensure_armel_root() {
+    local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"
+    if [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ] && [ -e "$armel_root/lib/ld-linux.so.3" ] &&
+        [ -e "$armel_root/usr/lib/arm-linux-gnueabi/cmake/Qt6/Qt6Config.cmake" ]; then
+        return 0
+    fi
+    local mirror=${PELVARO_DEBIAN_MIRROR:-}
+    [ -n "$mirror" ] || mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null |
+        grep -E '^(URIs:|deb )' | grep -o -E 'https?://[^ ]+/debian/?( |$)' | head -n 1 |
+        tr -d ' ' || true)
+    mirror=${mirror:-http://deb.debian.org/debian}
+    local scratch=$armel_root.partial
+    say "making the Debian 12 armel system root in $armel_root from $mirror"
+    rm -rf "$scratch" && mkdir -p "$(dirname "$armel_root")"
+    # The packages' symbols and shlibs files go to the root's DEBIAN folder, where
+    # dpkg-shlibdeps finds them for the package's dependencies.
+    if ! mmdebstrap --quiet --variant=extract --arch=armel \
+        --include="$(IFS=,; echo "${armel_root_packages[*]}")" \
+        --extract-hook='mkdir -p "$1/DEBIAN"
+            for deb in "$1"/var/cache/apt/archives/*.deb; do
+                dpkg-deb --info "$deb" symbols 2>/dev/null; done >"$1/DEBIAN/symbols"
+            for deb in "$1"/var/cache/apt/archives/*.deb; do
+                dpkg-deb --info "$deb" shlibs 2>/dev/null; done >"$1/DEBIAN/shlibs"' \
+        bookworm "$scratch" "deb $mirror bookworm main" >&2; then
+        rm -rf "$scratch"
+        say "could not make the armel system root with mmdebstrap (above: why); it needs the"
+        say "Debian registry at $mirror (set PELVARO_DEBIAN_MIRROR for another) and, unless run"
+        say "as root, unprivileged user namespaces"
+        exit 1
+    fi
+    printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
+    rm -rf "$armel_root"
+    mv "$scratch" "$armel_root"
+}
+
 # Configures (once) and builds the project in build directory $1, with extra cmake options.
 build_project() {
     local build_dir=$1

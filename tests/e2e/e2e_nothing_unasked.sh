@@ -4,7 +4,7 @@
 # line. inotify watches the device's folder from outside; strace records every file the program
 # opens for writing.
 #
-#   e2e_nothing_unasked.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+#   e2e_nothing_unasked.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR [ARG...]]
 #
 # EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
 set -uo pipefail
@@ -21,7 +21,7 @@ printf '0A\n' >"$device/VCORE"
 events=$work/events trace=$work/trace
 trap 'kill $watcher 2>/dev/null; stop_virtual_display; rm -rf "$work"' EXIT
 
-"$simulated_device" "$device" -- true || exit $skip_code
+require_simulated_device "$device"
 start_virtual_display || exit 1
 
 inotifywait -m -q --format '%e %f' -e modify,close_write,attrib,create,delete,move \
@@ -94,9 +94,12 @@ check "register files opened for writing once per click" 3 \
 close_and_wait "$window" $program
 
 # Everything else the process opened for writing, created, renamed or removed, failed
-# attempts left out.
+# attempts left out. A path that the emulator found under its root is judged by the path the
+# program asked for.
 others=$(grep -E 'O_(WRONLY|RDWR|CREAT)|creat\(|rename|unlink|truncate\(|mkdir' "$trace" |
-    grep -v -E '= -1 |zaurus/(CCCR|VCORE)' | grep -o -E '"[^"]*"' | sort -u)
+    grep -v -E '= -1 |zaurus/(CCCR|VCORE)' | grep -o -E '"[^"]*"' |
+    awk -v root="\"$emulator_root/" 'index($0, root) == 1 { $0 = "\"/" substr($0, length(root) + 1) } 1' |
+    sort -u)
 echo "other paths written by the toolkit during the session:"
 echo "${others:-  (none)}" | sed 's/^/  /'
 unexplained=$(grep -v -E '^"(/tmp/runtime-[^/"]+|[^"]*/\.cache/fontconfig[^"]*|/var/cache/fontconfig[^"]*|/dev/null)"$' <<<"$others" | grep -c .)

@@ -3,7 +3,7 @@
 # Start-up must change neither register file, turning spin boxes must write nothing, each write
 # button must write exactly its line, and closing the window must end the program with 0.
 #
-#   e2e_session.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR]
+#   e2e_session.sh PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR [ARG...]]
 #
 # EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
 set -uo pipefail
@@ -25,7 +25,7 @@ printf '02000210\n' >"$device/CCCR"
 printf '0A\n' >"$device/VCORE"
 
 # The device is checked before the display is started, so that its absence is a clean skip.
-"$simulated_device" "$device" -- true || exit $skip_code
+require_simulated_device "$device"
 start_virtual_display || exit 1
 
 cccr_start=$(file_state "$device/CCCR")
