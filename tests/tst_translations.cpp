@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 class TranslationsTest : public QObject
@@ -16,6 +17,8 @@ private slots:
     void noCatalogueKeepsTheTexts_data();
     void noCatalogueKeepsTheTexts();
     void looksInstalledThenBesideTheProgram();
+    void everyTextFitsItsWidget_data();
+    void everyTextFitsItsWidget();
 };
 
 namespace
@@ -131,6 +134,50 @@ void TranslationsTest::looksInstalledThenBesideTheProgram()
     const QStringList folders = HandheldApplication::translationFolders("/opt/pelvaro/bin");
     QCOMPARE(folders, (QStringList{"/opt/pelvaro/bin/../share/pelvaro/translations",
                                    "/opt/pelvaro/bin/translations"}));
+}
+
+void TranslationsTest::everyTextFitsItsWidget_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("English") << QLocale::c();
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+// With the font that the panel actually gets here, no caption or button text is cut.
+void TranslationsTest::everyTextFitsItsWidget()
+{
+    QFETCH(QLocale, locale);
+    application().installTranslations({PELVARO_BUILD_TRANSLATIONS_DIR}, locale);
+    pelvaro panel;
+    QStringList cut, fonts;
+    for (QWidget *widget : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QString text;
+        QRect room;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            room = label->contentsRect();
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text = button->text();
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else {
+            continue;
+        }
+        const QFontInfo font(widget->font());
+        const QString used = QStringLiteral("%1 %2").arg(font.family()).arg(font.pixelSize());
+        if (!fonts.contains(used))
+            fonts << used;
+        const int width = QFontMetrics(widget->font()).horizontalAdvance(text);
+        if (width > room.width())
+            cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels, %5)")
+                       .arg(widget->objectName(), text)
+                       .arg(width)
+                       .arg(room.width())
+                       .arg(used);
+    }
+    qInfo("the panel's fonts: %s", qPrintable(fonts.join(", ")));
+    QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join("; ")));
 }
 
 int main(int argc, char **argv)

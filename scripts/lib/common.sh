@@ -3,9 +3,10 @@
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Packages every build needs.
+# Packages every build needs. The panel's texts are laid out for Helvetica's metrics:
+# fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libqt6test6 qt6-tools-dev
-    qt6-l10n-tools fontconfig fonts-dejavu-core)
+    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
@@ -81,7 +82,7 @@ ensure_commands() {
 # made again only when missing, incomplete or made for another list of packages. It is made in a
 # scratch folder and moved into place only when complete, so a cut download never counts.
 armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
-    fonts-dejavu-core fontconfig-config)
+    fonts-dejavu-core fonts-liberation fontconfig-config)
 armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
 ensure_armel_root() {
     local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"
@@ -118,7 +119,9 @@ ensure_armel_root() {
     mv "$scratch" "$armel_root"
 }
 
-# Configures (once) and builds the project in build directory $1, with extra cmake options.
+# Configures (once) and builds the project in build directory $1, with extra cmake options:
+# the targets in build_targets where set, otherwise everything.
+build_targets=()
 build_project() {
     local build_dir=$1
     shift
@@ -130,5 +133,5 @@ build_project() {
     else
         cmake "$build_dir" -DPELVARO_WERROR="$werror" "$@" >/dev/null
     fi
-    cmake --build "$build_dir" >&2
+    cmake --build "$build_dir" ${build_targets[@]:+--target "${build_targets[@]}"} >&2
 }

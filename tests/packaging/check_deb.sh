@@ -33,6 +33,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 expect "depends on Qt's widget library, found by shlibdeps" 'libqt6widgets6 \(>= 6' "$depends"
 expect "depends on the C library" 'libc6 \(>= ' "$depends"
 expect "depends on Qt's platform plugins" '(^|, )qt6-qpa-plugins(,|$)' "$depends"
+expect "depends on the font with Helvetica's metrics" '(^|, )fonts-liberation(,|$)' "$depends"
 expect "has a description" 'handheld' "$(dpkg-deb -f "$deb" Description)"
 contents=$(dpkg-deb -c "$deb")
 app=org.pelvaro.pelvaro
