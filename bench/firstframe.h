@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Ends a start-up benchmark at the end of the first painted frame of a window, and reports the
 // process's peak resident memory.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the benchmarks and prints every figure of docs/performance.md and the soak figures of
 # docs/reliability.md: start-up of the panel and of the floor program (instructions, median wall
 # time, peak memory), the cost of one spin step, and the soak's memory growth.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Soak: 1,000 application font changes and 100,000 spin steps in one process, with the memory
 // in use measured after a warm-up and at the end.
 #include "app/pelvaro.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The cost of one spin step: show_freq alone, show_vcore alone, and a step of "changeL"
 // including the repaint that follows. Under callgrind (--collect-atstart=no) only the measured
 // steps are counted; run plainly, it prints microseconds per step.

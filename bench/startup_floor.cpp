@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The floor for start-up: a window of the panel's size holding one label in the application
 // font, ended at its first frame. Every Qt program that draws text pays at least this much.
 #include "firstframe.h"

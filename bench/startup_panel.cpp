@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up benchmark: pelvaro as its main function starts it, ended at its first frame.
 #include "app/pelvaro.h"
 #include "firstframe.h"

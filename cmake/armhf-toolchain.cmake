@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Cross-builds pelvaro for 32-bit ARM (Debian armhf) from Debian's multiarch packages, and
 # runs the armhf programs under qemu-arm.
 set(CMAKE_SYSTEM_NAME Linux)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the hexadecimal scanner that reads the kernel's register files. Besides finding
 // crashes, it checks the scanner's properties on every input:
 // - it never reads past its input, and past the number's end by at most one character;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Helpers for tests that run on the simulated device, where the register files are plain
 // files the test may rewrite.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading what a number display shows: the display has no text getter, so its picture is
 // compared with that of a twin display that was given the expected text.
 #pragma once

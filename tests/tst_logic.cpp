@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The widget-free pieces: binary texts, the hexadecimal scanner and the register-file lines.
 #include "logic/clockmodel.h"
 #include "logic/hexscan.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel as a whole: its widget tree, its clock readouts, and how it starts.
 #include "app/pelvaro.h"
 #include "lcdreadout.h"

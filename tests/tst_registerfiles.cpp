@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading and writing the kernel's register files through the real panel, on the simulated
 // device.
 #include "app/pelvaro.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel in German, and in its own words where no catalogue matches.
 #include "app/pelvaro.h"
 #include "platform/handheldapplication.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Shared by the scripts: installing Debian packages and building the project.
 # shellcheck shell=bash
 

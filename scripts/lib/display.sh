@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A virtual X display and the panel's window on it, for screenshots and end-to-end tests.
 # shellcheck shell=bash
 

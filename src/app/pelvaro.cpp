@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel controller: wires the form's widgets to the clock, voltage and register-file
 // logic and fills the panel from the kernel at start-up.
 #include "app/pelvaro.h"

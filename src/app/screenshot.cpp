@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saves a picture of the panel as it starts, rendered by Qt itself: run it on the offscreen
 // platform, on the device or a simulated one. Exits 0 once saved.
 //

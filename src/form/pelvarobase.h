@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel's form: creates, names, places and styles its 48 widgets, and keeps their fonts
 // when the application font changes. The behaviour lives in the pelvaro subclass.
 #pragma once

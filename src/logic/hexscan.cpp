@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads the first hexadecimal number of a text the way the C library's "%x" conversion does.
 #include "logic/hexscan.h"
 

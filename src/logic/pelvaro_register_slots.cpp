@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Moving values between the panel and the kernel's register files.
 #include "app/pelvaro.h"
 #include "logic/clockmodel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel's voltage readouts: the VCORE bits and the core voltage they select.
 #include "app/pelvaro.h"
 #include "logic/clockmodel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The application object pelvaro runs under, in place of a handheld platform's own.
 #include "platform/handheldapplication.h"
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Shared by the end-to-end scripts, which are called as
 #   SCRIPT PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR [ARG...]]
 # EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).

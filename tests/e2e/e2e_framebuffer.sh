@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End to end without X: the real pelvaro on Qt's framebuffer screen (the vnc platform, which
 # draws through the same code as linuxfb and needs no device), on the simulated device, clicked
 # through the platform's own input path: a pointer event over the RFB protocol. Also starts it

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End to end: turning every spin box through its whole range, thousands of times, writes
 # nothing; each click on a write button writes its register file exactly once, with exactly its
 # line. inotify watches the device's folder from outside; strace records every file the program

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End to end: the real pelvaro on Xvfb on the simulated device, driven through the X server.
 # Start-up must change neither register file, turning spin boxes must write nothing, each write
 # button must write exactly its line, and closing the window must end the program with 0.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A minimal VNC (RFB 3.3) client for the framebuffer tests: saves the screen as an image once
 // it shows a settled picture, and then clicks the left button where asked.
 //

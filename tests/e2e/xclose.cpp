@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Asks an X window to close the way a window manager does: with a WM_DELETE_WINDOW message.
 #include <X11/Xlib.h>
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a scratch root with cmake --install and validates what a desktop
 # reads: the desktop entry, the AppStream metainfo, the icon and the catalogues.
 #
