@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package with cpack and inspects its control fields and contents.
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Builds the Debian package with cpack, inspects its control fields and contents, and has
+# lintian check it.
 #
 #   check_deb.sh BUILD-DIR EXPECTED-ARCHITECTURE
 set -uo pipefail
 build=$1 architecture=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 out=$(mktemp -d)
@@ -43,6 +46,16 @@ for path in usr/bin/pelvaro usr/share/applications/$app.desktop \
     expect "contains /$path" " \./$path\$" "$contents"
 done
 expect "the program is executable" '^-rwxr-xr-x .* \./usr/bin/pelvaro$' "$contents"
+
+# Debian's own checker, with its info tags shown: no error and no warning.
+if report=$(lintian -I --fail-on error,warning "$deb" 2>&1); then
+    echo "PASS: lintian finds no error and no warning"
+    passes=$((passes + 1))
+else
+    echo "FAIL: lintian"
+    failures=$((failures + 1))
+fi
+printf '%s\n' "$report" | grep -E '^[EWI]: ' | sed 's/^/  /'
 
 echo "$passes passed, $failures failed"
 [ $failures -eq 0 ]
