@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -54,6 +55,19 @@ inline void remove_device_file(DeviceFile file)
     const QString path = device_path(file);
     QDir(path).removeRecursively();
     QFile::remove(path);
+}
+
+// The register files that this process holds open.
+inline QStringList open_register_files()
+{
+    QStringList open;
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
+    for (const QString &entry : descriptors.entryList(QDir::AllEntries | QDir::System)) {
+        const QString target = QFile::symLinkTarget(descriptors.filePath(entry));
+        if (target.contains(QLatin1String("/zaurus/")))
+            open << target;
+    }
+    return open;
 }
 
 inline QByteArray device_file_content(DeviceFile file)

@@ -115,14 +115,6 @@ void RegisterFilesTest::readsBothFiles()
 
     pelvaro panel;
     QCOMPARE(spin_values(panel), spins);
-    // The readouts are those of the loaded fields.
-    pelvaro reference;
-    reference.changeL->setValue(spins[0]);
-    reference.change2N->setValue(spins[1]);
-    reference.changeA->setValue(spins[2]);
-    reference.changeLCD->setValue(spins[3]);
-    reference.changeVCORE->setValue(spins[4]);
-    QCOMPARE(panel_state(panel), panel_state(reference));
 }
 
 void RegisterFilesTest::keepsTheEarlierValueWithoutANumber()
@@ -157,6 +149,10 @@ void RegisterFilesTest::writesExactBytes()
     QFETCH(QList<int>, spins);
     QFETCH(QByteArray, cccr);
     QFETCH(QByteArray, vcore);
+    // Longer than the lines written over them: nothing of the old text may stay behind.
+    const QByteArray vcoreBefore = "0A, 1.35 V, and more than a line\n";
+    put_device_file(DeviceFile::Cccr, "02000210 with a tail longer than the register's line\n");
+    put_device_file(DeviceFile::Vcore, vcoreBefore);
     pelvaro panel;
     panel.show();
     panel.changeL->setValue(spins[0]);
@@ -167,12 +163,13 @@ void RegisterFilesTest::writesExactBytes()
 
     click(panel.writeCCCR);
     QCOMPARE(device_file_content(DeviceFile::Cccr), cccr);
-    QCOMPARE(device_file_content(DeviceFile::Vcore), QByteArray("0A\n"));
+    QCOMPARE(device_file_content(DeviceFile::Vcore), vcoreBefore);
     click(panel.writeVCORE);
     QCOMPARE(device_file_content(DeviceFile::Vcore), vcore);
     QCOMPARE(device_file_content(DeviceFile::Cccr), cccr);
     QCOMPARE(cccr_value, cccr.trimmed().toUInt(nullptr, 16));
     QCOMPARE(vcore_value, vcore.trimmed().toUInt(nullptr, 16));
+    QCOMPARE(open_register_files(), QStringList{});
 }
 
 void RegisterFilesTest::writesTheClampedFieldsBack()
@@ -281,7 +278,13 @@ void RegisterFilesTest::survivesFilesDeniedToAnOrdinaryUser()
     const QByteArray vcoreBefore = device_file_state(DeviceFile::Vcore);
 
     constexpr uid_t nobody = 65534;
-    if (geteuid() != 0 || setegid(nobody) != 0 || seteuid(nobody) != 0)
+    if (geteuid() != 0 || setegid(nobody) != 0)
+        QSKIP("cannot act as an ordinary user here");
+    auto backToRoot = qScopeGuard([] {
+        if (seteuid(0) != 0 || setegid(0) != 0)
+            qFatal("cannot become root again");
+    });
+    if (seteuid(nobody) != 0)
         QSKIP("cannot act as an ordinary user here");
     QList<int> spins;
     {
@@ -294,6 +297,7 @@ void RegisterFilesTest::survivesFilesDeniedToAnOrdinaryUser()
         panel.changeL->setValue(17);
         QCOMPARE(panel.showLCDFreq->value(), 55.0);
     }
+    backToRoot.dismiss();
     QCOMPARE(seteuid(0), 0);
     QCOMPARE(setegid(0), 0);
 

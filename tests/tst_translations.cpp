@@ -110,9 +110,6 @@ void TranslationsTest::germanPanel()
                                   "MHz"};
     QCOMPARE(texts(panel), germanTexts);
     QCOMPARE(panel.windowIconText(), QStringLiteral("pelvaro"));
-    // Every text of both contexts has a translation of its own in the catalogue.
-    QCOMPARE(QCoreApplication::translate("pelvaro", "pelvaro"), QStringLiteral("pelvaro"));
-    QVERIFY(!QCoreApplication::translate("pelvarobase", "Write CCCR").startsWith("Write"));
 }
 
 void TranslationsTest::noCatalogueKeepsTheTexts_data()

@@ -32,7 +32,7 @@ watcher=$!
 sleep 0.5
 
 start_panel "$simulated_device" "$device" -- \
-    strace -f -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write \
+    strace -f -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write,sync \
     -e signal=none -s 64 -o "$trace" "${pelvaro[@]}" || exit 1
 sleep 1
 
@@ -92,6 +92,9 @@ check "nothing created, removed or moved in the device" 0 \
     "$(count '^(CREATE|DELETE|MOVED)' "$events")"
 check "register files opened for writing once per click" 3 \
     "$(count 'zaurus/(CCCR|VCORE)", O_WRONLY' "$trace")"
+check "the file systems flushed right before each write" "sync CCCR sync VCORE sync VCORE" \
+    "$(grep -o -E 'sync\(\)|zaurus/(CCCR|VCORE)", O_WRONLY' "$trace" |
+        sed -E 's/sync\(\)/sync/; s/.*(CCCR|VCORE).*/\1/' | xargs)"
 
 close_and_wait "$window" $program
 
