@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QLCDNumber>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QLCDNumber>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QPushButton>

@@ -6,6 +6,7 @@
 #include "devicefiles.h"
 #include "lcdreadout.h"
 
+#include <QLCDNumber>
 #include <QPushButton>
 #include <QSpinBox>
 

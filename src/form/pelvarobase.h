@@ -4,18 +4,15 @@
 // when the application font changes. The behaviour lives in the pelvaro subclass.
 #pragma once
 
-#include "form/appearance.h"
-
 #include <QWidget>
 
-#include <optional>
 #include <utility>
 #include <vector>
 
-#include <QLCDNumber>
-
+enum class FontKind;
 class QFrame;
 class QLabel;
+class QLCDNumber;
 class QPushButton;
 class QSpinBox;
 
@@ -82,23 +79,8 @@ protected:
     bool event(QEvent *e) override;
 
 private:
-    enum class Alignment { Default, Centred };
-    enum class ReadoutFrame { Default, SunkenPanel };
-
-    QLabel *addLabel(const char *name, const QRect &rect, const QString &text,
-                     Alignment alignment = Alignment::Default);
-    QLCDNumber *addReadout(const char *name, const QRect &rect, FontKind font, int digits,
-                           ReadoutFrame frame = ReadoutFrame::Default,
-                           std::optional<QLCDNumber::Mode> mode = std::nullopt);
-    QSpinBox *addSpinBox(const char *name, const QRect &rect, int maximum);
-    QPushButton *addWriteButton(const char *name, const QRect &rect, const QString &text);
-    QFrame *addLine(const char *name, const QRect &rect, int frameStyle);
-
-    void applyFont(QWidget *widget, FontKind kind);
     void reapplyFonts();
 
     // Every widget that has a font of the panel's, in creation order.
     std::vector<std::pair<QWidget *, FontKind>> m_fontedWidgets;
-    QPalette m_readoutPalette;
-    QPalette m_writeButtonPalette;
 };

@@ -4,6 +4,7 @@
 #include "app/pelvaro.h"
 #include "logic/clockmodel.h"
 
+#include <QLCDNumber>
 #include <QSpinBox>
 
 void pelvaro::show_freq()

@@ -5,6 +5,7 @@
 #include "logic/clockmodel.h"
 #include "logic/voltage.h"
 
+#include <QLCDNumber>
 #include <QSpinBox>
 
 void pelvaro::show_vcore()

@@ -1,11 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Shared by the end-to-end scripts, which are called as
-#   SCRIPT PELVARO XCLOSE SIMULATED-DEVICE [EMULATOR [ARG...]]
-# EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite).
+#   SCRIPT PELVARO HELPER SIMULATED-DEVICE [EMULATOR [ARG...]]
+# EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite). The X tests run
+# under xvfb-run, whose log XVFB_LOG names.
 # shellcheck shell=bash
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/display.sh"
 skip_code=77
 simulated_device=$3
 emulator=("${@:4}")
@@ -33,6 +33,24 @@ require_simulated_device() { # DIR
     [ $status -eq $skip_code ] && [ "${CI:-}" != true ] && exit $skip_code
     echo "FAIL: the simulated device cannot be made (status $status)"
     exit 1
+}
+
+# Starts the command given on the X display and sets program (its pid) and window (the id of
+# its visible window titled "pelvaro", waited for up to 20 s).
+start_panel() { # COMMAND [ARG...]
+    QT_QPA_PLATFORM=xcb "$@" &
+    program=$!
+    local why="the panel's window did not appear on $DISPLAY"
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^pelvaro$' 2>/dev/null | head -n1)
+        [ -n "$window" ] && return 0
+        kill -0 "$program" 2>/dev/null || { why="the program ended before its window appeared"; break; }
+        sleep 0.2
+    done
+    echo "FAIL: $why"
+    kill "$program" 2>/dev/null
+    failures=$((failures + 1))
+    return 1
 }
 
 passes=0 failures=0
@@ -63,5 +81,7 @@ close_and_wait() { # WINDOW PID
 
 summary() {
     echo "$passes passed, $failures failed"
-    [ $failures -eq 0 ]
+    [ $failures -eq 0 ] && return 0
+    [ -s "${XVFB_LOG:-}" ] && sed 's/^/  Xvfb: /' "$XVFB_LOG"
+    return 1
 }
