@@ -86,5 +86,9 @@
         <source>MHz</source>
         <translation>MHz</translation>
     </message>
+    <message>
+        <source>%1 in binary</source>
+        <translation>%1 in Binärziffern</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 // when the application font changes.
 #include "form/pelvarobase.h"
 #include "form/appearance.h"
+#include "logic/readouttext.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -194,6 +195,33 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
     TextLabel3_2_2_5 = build.addLabel("TextLabel3_2_2_5", {400, 200, 40, 30}, tr("MHz"));
     showVCOREVoltage =
         build.addReadout("showVCOREVoltage", {500, 40, 70, 30}, FontKind::Readout, 6);
+
+    // What assistive technology calls each readout and spin box: the caption beside it.
+    const std::pair<QWidget *, QString> names[] = {
+        {showSystemFreq, TextLabel2->text()},
+        {showRunModeFreq, TextLabel3->text()},
+        {showTurboModeFreq, TextLabel4->text()},
+        {showMemoryFreq, TextLabel5->text()},
+        {showLCDFreq, TextLabel5_2->text()},
+        {showLNumber, TextLabel6_2->text()},
+        {show2NNumber, TextLabel8_2->text()},
+        {showANumber, TextLabel7_2->text()},
+        {showLCDNumber, TextLabel7_2_2->text()},
+        {showCCCR, TextLabel6_2_2->text()},
+        {showLNumber_Bin, tr("%1 in binary").arg(TextLabel6->text())},
+        {show2NNumber_Bin, tr("%1 in binary").arg(TextLabel8->text())},
+        {showANumber_Bin, tr("%1 in binary").arg(TextLabel7->text())},
+        {showLCDNumber_Bin, tr("%1 in binary").arg(TextLabel7_3->text())},
+        {showVCOREVoltage, TextLabel2_2->text()},
+        {showVCORENumber_Bin, tr("%1 in binary").arg(TextLabel2_2->text())},
+        {changeL, TextLabel6->text()},
+        {change2N, TextLabel8->text()},
+        {changeA, TextLabel7->text()},
+        {changeLCD, TextLabel7_3->text()},
+        {changeVCORE, TextLabel2_2->text()},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setAccessibleName(name);
 }
 
 pelvarobase::~pelvarobase() = default;
@@ -204,6 +232,42 @@ bool pelvarobase::event(QEvent *e)
     if (e->type() == QEvent::ApplicationFontChange)
         reapplyFonts();
     return result;
+}
+
+void pelvarobase::display(QLCDNumber *readout, int value)
+{
+    readout->display(value);
+    describe(readout, readout_text(value));
+}
+
+void pelvarobase::display(QLCDNumber *readout, double value)
+{
+    readout->display(value);
+    describe(readout, readout_text(value, readout->digitCount()));
+}
+
+void pelvarobase::display(QLCDNumber *readout, const QString &text)
+{
+    readout->display(text);
+    describe(readout, text);
+}
+
+// The readout's text as shown, with the unit that stands beside it, as its description; a new
+// one tells assistive technology of the change, an unchanged one is not announced again.
+void pelvarobase::describe(QLCDNumber *readout, const QString &shown)
+{
+    const std::pair<const QLCDNumber *, const QLabel *> units[] = {
+        {showSystemFreq, TextLabel3_2_2},      {showRunModeFreq, TextLabel3_2_2_2},
+        {showTurboModeFreq, TextLabel3_2_2_3}, {showMemoryFreq, TextLabel3_2_2_4},
+        {showLCDFreq, TextLabel3_2_2_5},       {showVCOREVoltage, TextLabel6_2_3},
+    };
+    QString description = shown;
+    for (const auto &[withUnit, unit] : units) {
+        if (readout == withUnit)
+            description += u' ' + unit->text();
+    }
+    if (description != readout->accessibleDescription())
+        readout->setAccessibleDescription(description);
 }
 
 void pelvarobase::reapplyFonts()

@@ -13,22 +13,22 @@ void pelvaro::show_freq()
                             changeLCD->value()};
     char text[readout_text_size];
 
-    showLNumber_Bin->display(QString::fromLatin1(to_binary_text(fields.l, 5, text)));
-    show2NNumber_Bin->display(QString::fromLatin1(to_binary_text(fields.twoN, 4, text)));
-    showANumber_Bin->display(QString::fromLatin1(to_binary_text(fields.a, 1, text)));
-    showLCDNumber_Bin->display(QString::fromLatin1(to_binary_text(fields.lcd, 1, text)));
+    display(showLNumber_Bin, QString::fromLatin1(to_binary_text(fields.l, 5, text)));
+    display(show2NNumber_Bin, QString::fromLatin1(to_binary_text(fields.twoN, 4, text)));
+    display(showANumber_Bin, QString::fromLatin1(to_binary_text(fields.a, 1, text)));
+    display(showLCDNumber_Bin, QString::fromLatin1(to_binary_text(fields.lcd, 1, text)));
 
     const ClockReadings clocks = compute_clocks(fields);
-    showCCCR->display(QString::fromLatin1(to_hex_text(clocks.packed, text, sizeof text)));
+    display(showCCCR, QString::fromLatin1(to_hex_text(clocks.packed, text, sizeof text)));
 
-    showLNumber->display(clocks.effectiveL);
-    show2NNumber->display(static_cast<double>(clocks.turboRatio));
-    showANumber->display(fields.a);
-    showLCDNumber->display(fields.lcd);
+    display(showLNumber, clocks.effectiveL);
+    display(show2NNumber, static_cast<double>(clocks.turboRatio));
+    display(showANumber, fields.a);
+    display(showLCDNumber, fields.lcd);
 
-    showSystemFreq->display(static_cast<double>(clocks.systemBusMhz));
-    showRunModeFreq->display(static_cast<double>(clocks.runModeMhz));
-    showTurboModeFreq->display(static_cast<double>(clocks.turboModeMhz));
-    showMemoryFreq->display(static_cast<double>(clocks.memoryMhz));
-    showLCDFreq->display(static_cast<double>(clocks.lcdMhz));
+    display(showSystemFreq, static_cast<double>(clocks.systemBusMhz));
+    display(showRunModeFreq, static_cast<double>(clocks.runModeMhz));
+    display(showTurboModeFreq, static_cast<double>(clocks.turboModeMhz));
+    display(showMemoryFreq, static_cast<double>(clocks.memoryMhz));
+    display(showLCDFreq, static_cast<double>(clocks.lcdMhz));
 }

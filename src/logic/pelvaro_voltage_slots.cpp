@@ -11,7 +11,7 @@
 void pelvaro::show_vcore()
 {
     char text[readout_text_size];
-    showVCORENumber_Bin->display(
-        QString::fromLatin1(to_binary_text(changeVCORE->value(), 4, text)));
-    showVCOREVoltage->display(static_cast<double>(core_voltage(changeVCORE->value())));
+    display(showVCORENumber_Bin,
+            QString::fromLatin1(to_binary_text(changeVCORE->value(), 4, text)));
+    display(showVCOREVoltage, static_cast<double>(core_voltage(changeVCORE->value())));
 }
