@@ -3,7 +3,6 @@
 // The widget-free pieces: binary texts, the hexadecimal scanner and the register-file lines.
 #include "logic/clockmodel.h"
 #include "logic/hexscan.h"
-#include "logic/registerfiles.h"
 
 #include <QtTest>
 
@@ -23,8 +22,6 @@ private slots:
     void scanFirstHex_data();
     void scanFirstHex();
     void scanStopsAtTheFirstOtherCharacter();
-    void registerFileLines_data();
-    void registerFileLines();
     void packingRoundTrips_data();
     void packingRoundTrips();
 };
@@ -120,29 +117,6 @@ void LogicTest::scanStopsAtTheFirstOtherCharacter()
     });
     QCOMPARE(scanned, std::optional<std::uint32_t>(0x1F));
     QCOMPARE(read, std::size_t(5)); // "  1F" and the 'q' that ends the number
-}
-
-void LogicTest::registerFileLines_data()
-{
-    QTest::addColumn<std::uint32_t>("value");
-    QTest::addColumn<QByteArray>("cccrLine");
-    QTest::addColumn<QByteArray>("vcoreLine");
-    QTest::newRow("zero") << std::uint32_t(0) << QByteArray("00000000\n") << QByteArray("00\n");
-    QTest::newRow("108, C") << std::uint32_t(0x108) << QByteArray("00000108\n")
-                            << QByteArray("108\n");
-    QTest::newRow("12") << std::uint32_t(12) << QByteArray("0000000C\n") << QByteArray("0C\n");
-    QTest::newRow("15") << std::uint32_t(15) << QByteArray("0000000F\n") << QByteArray("0F\n");
-    QTest::newRow("all maximum") << std::uint32_t(0x0A00031E) << QByteArray("0A00031E\n")
-                                 << QByteArray("A00031E\n");
-}
-
-void LogicTest::registerFileLines()
-{
-    QFETCH(std::uint32_t, value);
-    QFETCH(QByteArray, cccrLine);
-    QFETCH(QByteArray, vcoreLine);
-    QCOMPARE(QByteArray::fromStdString(cccr_file_text(value)), cccrLine);
-    QCOMPARE(QByteArray::fromStdString(vcore_file_text(value)), vcoreLine);
 }
 
 void LogicTest::packingRoundTrips_data()
