@@ -237,7 +237,7 @@ bool pelvarobase::event(QEvent *e)
 void pelvarobase::display(QLCDNumber *readout, int value)
 {
     readout->display(value);
-    describe(readout, readout_text(value));
+    describe(readout, QString::number(value));
 }
 
 void pelvarobase::display(QLCDNumber *readout, double value)

@@ -17,8 +17,3 @@ QString readout_text(double value, int digits)
     } while (precision-- && text.size() > digits);
     return text.trimmed();
 }
-
-QString readout_text(int value)
-{
-    return QString::number(value);
-}

@@ -8,4 +8,3 @@
 // What a decimal display of `digits` digits shows for `value`: the shortest %g form that fits,
 // as the display formats it, without its padding.
 QString readout_text(double value, int digits);
-QString readout_text(int value);
