@@ -106,9 +106,9 @@ ensure_armel_root() {
         --include="$(IFS=,; echo "${armel_root_packages[*]}")" \
         --extract-hook='mkdir -p "$1/DEBIAN"
             for deb in "$1"/var/cache/apt/archives/*.deb; do
-                dpkg-deb --info "$deb" symbols 2>/dev/null; done >"$1/DEBIAN/symbols"
-            for deb in "$1"/var/cache/apt/archives/*.deb; do
-                dpkg-deb --info "$deb" shlibs 2>/dev/null; done >"$1/DEBIAN/shlibs"' \
+                dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
+                dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
+            done; true' \
         bookworm "$scratch" "deb $mirror bookworm main" >&2; then
         rm -rf "$scratch"
         say "could not make the armel system root with mmdebstrap (above: why); it needs the"
