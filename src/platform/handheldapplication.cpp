@@ -3,6 +3,8 @@
 // The application object pelvaro runs under, in place of a handheld platform's own.
 #include "platform/handheldapplication.h"
 
+#include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 
 HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
@@ -11,11 +13,34 @@ HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
     installTranslations(translationFolders(applicationDirPath()), QLocale::system());
 }
 
-HandheldApplication::~HandheldApplication() = default;
+HandheldApplication::~HandheldApplication()
+{
+    // The widget belongs to the caller, not to the window that scrolled over it.
+    if (m_scrollingWindow)
+        m_scrollingWindow->takeWidget();
+}
 
 void HandheldApplication::showMainWidget(QWidget *widget, bool /*noMaximize*/)
 {
-    widget->show();
+    if (m_scrollingWindow) {
+        m_scrollingWindow->takeWidget();
+        m_scrollingWindow.reset();
+    }
+    const QRect available = widget->screen()->availableGeometry();
+    if (available.width() >= widget->width() && available.height() >= widget->height()) {
+        widget->show();
+        return;
+    }
+    // Scaled down, the texts would no longer be legible: the widget keeps its size, and a window
+    // that fills the screen scrolls over it, by stylus on the scroll bars, by wheel, or by
+    // keyboard, where the focused control is brought into view.
+    m_scrollingWindow = std::make_unique<QScrollArea>();
+    m_scrollingWindow->setFrameShape(QFrame::NoFrame);
+    m_scrollingWindow->setWindowTitle(widget->windowTitle());
+    m_scrollingWindow->setWindowIconText(widget->windowIconText());
+    m_scrollingWindow->setWidget(widget);
+    m_scrollingWindow->setGeometry(available);
+    m_scrollingWindow->show();
 }
 
 QStringList HandheldApplication::translationFolders(const QString &programFolder)

@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+
+class QScrollArea;
+
 class HandheldApplication : public QApplication
 {
     Q_OBJECT
@@ -18,7 +22,8 @@ public:
     HandheldApplication(int &argc, char **argv, Type type = GuiClient);
     ~HandheldApplication() override;
 
-    // Shows `widget` as the application's one main window at its own size.
+    // Shows `widget` as the application's one main window at its own size. Where the screen is
+    // smaller, the window fills the screen and scrolls over the widget, which keeps its size.
     void showMainWidget(QWidget *widget, bool noMaximize = false);
 
     // Where the program looks for its catalogues: the installed folder, then the build tree's.
@@ -29,4 +34,5 @@ public:
 
 private:
     QTranslator m_translator;
+    std::unique_ptr<QScrollArea> m_scrollingWindow;
 };
