@@ -42,7 +42,7 @@ contents=$(dpkg-deb -c "$deb")
 app=org.pelvaro.pelvaro
 for path in usr/bin/pelvaro usr/share/applications/$app.desktop \
     usr/share/metainfo/$app.metainfo.xml usr/share/icons/hicolor/scalable/apps/$app.svg \
-    usr/share/pelvaro/translations/pelvaro_de.qm; do
+    usr/share/pelvaro/translations/pelvaro_de.qm usr/share/pelvaro/translations/pelvaro_ja.qm; do
     expect "contains /$path" " \./$path\$" "$contents"
 done
 expect "the program is executable" '^-rwxr-xr-x .* \./usr/bin/pelvaro$' "$contents"

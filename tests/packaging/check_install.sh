@@ -30,7 +30,8 @@ check() { # DESCRIPTION COMMAND...
 
 app=org.pelvaro.pelvaro
 for file in bin/pelvaro share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$app.svg share/pelvaro/translations/pelvaro_de.qm; do
+    share/icons/hicolor/scalable/apps/$app.svg share/pelvaro/translations/pelvaro_de.qm \
+    share/pelvaro/translations/pelvaro_ja.qm; do
     check "installs $file" test -s "$root/usr/$file"
 done
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$app.desktop"
