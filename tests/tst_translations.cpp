@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <QtTest>
 
 class TranslationsTest : public QObject
@@ -43,6 +44,25 @@ QStringList texts(pelvaro &panel)
             all << button->text();
     }
     return all;
+}
+
+// The fonts that draw `text`, fallback fonts included, as "family pixel-size"; none where a
+// character has no glyph in any font installed.
+QStringList fontsDrawing(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList fonts;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        if (run.glyphIndexes().contains(0))
+            return {};
+        fonts << QStringLiteral("%1 %2")
+                     .arg(run.rawFont().familyName())
+                     .arg(run.rawFont().pixelSize());
+    }
+    return fonts;
 }
 
 const QStringList englishTexts{"pelvaro",
@@ -153,7 +173,8 @@ void TranslationsTest::everyTextFitsItsWidget_data()
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan);
 }
 
-// With the font that the panel actually gets here, no caption or button text is cut.
+// With the fonts that the panel actually gets here, no caption or button text is cut or drawn
+// with missing glyphs.
 void TranslationsTest::everyTextFitsItsWidget()
 {
     QFETCH(QLocale, locale);
@@ -174,17 +195,21 @@ void TranslationsTest::everyTextFitsItsWidget()
         } else {
             continue;
         }
-        const QFontInfo font(widget->font());
-        const QString used = QStringLiteral("%1 %2").arg(font.family()).arg(font.pixelSize());
-        if (!fonts.contains(used))
-            fonts << used;
+        const QStringList drawing = fontsDrawing(text, widget->font());
+        if (drawing.isEmpty())
+            cut << QStringLiteral("%1 \"%2\" (no font here has all its glyphs)")
+                       .arg(widget->objectName(), text);
+        for (const QString &used : drawing) {
+            if (!fonts.contains(used))
+                fonts << used;
+        }
         const int width = QFontMetrics(widget->font()).horizontalAdvance(text);
         if (width > room.width())
             cut << QStringLiteral("%1 \"%2\" (%3 of %4 pixels, %5)")
                        .arg(widget->objectName(), text)
                        .arg(width)
                        .arg(room.width())
-                       .arg(used);
+                       .arg(drawing.join(" + "));
     }
     qInfo("the panel's fonts: %s", qPrintable(fonts.join(", ")));
     QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join("; ")));

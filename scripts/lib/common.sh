@@ -7,8 +7,9 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Packages every build needs. The panel's texts are laid out for Helvetica's metrics:
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
+# fonts-sawarabi-mincho has the Japanese catalogue's glyphs; the package recommends it.
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libqt6test6 qt6-tools-dev
-    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation)
+    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-mincho)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
@@ -84,7 +85,7 @@ ensure_commands() {
 # made again only when missing, incomplete or made for another list of packages. It is made in a
 # scratch folder and moved into place only when complete, so a cut download never counts.
 armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
-    fonts-dejavu-core fonts-liberation fontconfig-config)
+    fonts-dejavu-core fonts-liberation fonts-sawarabi-mincho fontconfig-config)
 armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
 ensure_armel_root() {
     local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"

@@ -37,6 +37,8 @@ expect "depends on Qt's widget library, found by shlibdeps" 'libqt6widgets6 \(>=
 expect "depends on the C library" 'libc6 \(>= ' "$depends"
 expect "depends on Qt's platform plugins" '(^|, )qt6-qpa-plugins(,|$)' "$depends"
 expect "depends on the font with Helvetica's metrics" '(^|, )fonts-liberation(,|$)' "$depends"
+expect "recommends the font with the Japanese glyphs" '^fonts-sawarabi-mincho$' \
+    "$(dpkg-deb -f "$deb" Recommends)"
 expect "has a description" 'handheld' "$(dpkg-deb -f "$deb" Description)"
 contents=$(dpkg-deb -c "$deb")
 app=org.pelvaro.pelvaro
