@@ -7,8 +7,7 @@
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/armel-toolchain.cmake -DPELVARO_SYSROOT=ROOT ...
 #
 # scripts/test --arch armel makes the system root and passes it.
-set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_SYSTEM_PROCESSOR arm)
+include(${CMAKE_CURRENT_LIST_DIR}/cross-build.cmake)
 set(CMAKE_C_COMPILER arm-linux-gnueabi-gcc)
 set(CMAKE_CXX_COMPILER arm-linux-gnueabi-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE arm-linux-gnueabi)
@@ -19,15 +18,6 @@ endif()
 set(PELVARO_SYSROOT "${PELVARO_SYSROOT}" CACHE PATH "Debian 12 armel system root")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES PELVARO_SYSROOT)
 set(CMAKE_SYSROOT "${PELVARO_SYSROOT}")
-
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# moc, rcc, lupdate and lrelease are the build machine's own.
-set(QT_HOST_PATH /usr)
-set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
 # qemu-arm looks up every absolute path the program opens under the system root first, so that
 # the armel loader, libraries, plugins and fonts are the root's. Everything runs on the PXA270;

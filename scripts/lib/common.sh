@@ -8,8 +8,10 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Packages every build needs. The panel's texts are laid out for Helvetica's metrics:
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
 # fonts-sawarabi-mincho has the Japanese catalogue's glyphs; the package recommends it.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libqt6test6 qt6-tools-dev
-    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-mincho)
+# dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds.
+build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-qpa-plugins libqt6test6
+    qt6-tools-dev qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation
+    fonts-sawarabi-mincho)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
