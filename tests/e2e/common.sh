@@ -5,6 +5,7 @@
 # EMULATOR, where given, runs both programs (qemu-arm for a cross-built suite). The X tests run
 # under xvfb-run, whose log XVFB_LOG names.
 # shellcheck shell=bash
+source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 
 skip_code=77
 simulated_device=$3
@@ -53,17 +54,6 @@ start_panel() { # COMMAND [ARG...]
     return 1
 }
 
-passes=0 failures=0
-check() { # DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-        echo "PASS: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
-
 # Asks the window to close and sets exit_status to the program's, or to "timeout" after 10 s.
 close_and_wait() { # WINDOW PID
     "${xclose[@]}" "$1"
@@ -77,11 +67,4 @@ close_and_wait() { # WINDOW PID
         sleep 0.1
     done
     kill "$2" 2>/dev/null
-}
-
-summary() {
-    echo "$passes passed, $failures failed"
-    [ $failures -eq 0 ] && return 0
-    [ -s "${XVFB_LOG:-}" ] && sed 's/^/  Xvfb: /' "$XVFB_LOG"
-    return 1
 }

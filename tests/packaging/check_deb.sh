@@ -6,6 +6,7 @@
 #
 #   check_deb.sh BUILD-DIR EXPECTED-ARCHITECTURE
 set -uo pipefail
+source "$(dirname "$0")/../check.sh"
 build=$1 architecture=$2
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -19,45 +20,31 @@ trap 'rm -rf "$out"' EXIT
 }
 deb=$(ls "$out"/*.deb)
 
-failures=0 passes=0
-expect() { # DESCRIPTION PATTERN TEXT
-    if grep -Eq -- "$2" <<<"$3"; then
-        echo "PASS: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAIL: $1: [$3] does not match [$2]"
-        failures=$((failures + 1))
-    fi
-}
-
-expect "package name" '^pelvaro$' "$(dpkg-deb -f "$deb" Package)"
-expect "architecture from the build" "^$architecture\$" "$(dpkg-deb -f "$deb" Architecture)"
-depends=$(dpkg-deb -f "$deb" Depends)
-expect "depends on Qt's widget library, found by shlibdeps" 'libqt6widgets6 \(>= 6' "$depends"
-expect "depends on the C library" 'libc6 \(>= ' "$depends"
-expect "depends on Qt's platform plugins" '(^|, )qt6-qpa-plugins(,|$)' "$depends"
-expect "depends on the font with Helvetica's metrics" '(^|, )fonts-liberation(,|$)' "$depends"
-expect "recommends the font with the Japanese glyphs" '^fonts-sawarabi-mincho$' \
+check "package name" pelvaro "$(dpkg-deb -f "$deb" Package)"
+check "architecture from the build" "$architecture" "$(dpkg-deb -f "$deb" Architecture)"
+depends=$(dpkg-deb -f "$deb" Depends | sed 's/, /\n/g') # one a line
+check "depends on Qt's widget library, found by shlibdeps" "libqt6widgets6 (>= 6" \
+    "$(grep -o '^libqt6widgets6 (>= 6' <<<"$depends")"
+check "depends on the C library" "libc6 (>= " "$(grep -o '^libc6 (>= ' <<<"$depends")"
+check "depends on Qt's platform plugins" qt6-qpa-plugins "$(grep -x qt6-qpa-plugins <<<"$depends")"
+check "depends on the font with Helvetica's metrics" fonts-liberation \
+    "$(grep -x fonts-liberation <<<"$depends")"
+check "recommends the font with the Japanese glyphs" fonts-sawarabi-mincho \
     "$(dpkg-deb -f "$deb" Recommends)"
-expect "has a description" 'handheld' "$(dpkg-deb -f "$deb" Description)"
-contents=$(dpkg-deb -c "$deb")
+check "has a description" handheld "$(dpkg-deb -f "$deb" Description | grep -o -m1 handheld)"
+contents=$(dpkg-deb -c "$deb" | awk '{ print $1, $6 }') # mode and path
 app=org.pelvaro.pelvaro
 for path in usr/bin/pelvaro usr/share/applications/$app.desktop \
     usr/share/metainfo/$app.metainfo.xml usr/share/icons/hicolor/scalable/apps/$app.svg \
     usr/share/pelvaro/translations/pelvaro_de.qm usr/share/pelvaro/translations/pelvaro_ja.qm; do
-    expect "contains /$path" " \./$path\$" "$contents"
+    check "contains /$path" "./$path" "$(awk -v path="./$path" '$2 == path { print $2 }' <<<"$contents")"
 done
-expect "the program is executable" '^-rwxr-xr-x .* \./usr/bin/pelvaro$' "$contents"
+check "the program is executable" -rwxr-xr-x \
+    "$(awk '$2 == "./usr/bin/pelvaro" { print $1 }' <<<"$contents")"
 
 # Debian's own checker, with its info tags shown: no error and no warning.
-if report=$(lintian -I --fail-on error,warning "$deb" 2>&1); then
-    echo "PASS: lintian finds no error and no warning"
-    passes=$((passes + 1))
-else
-    echo "FAIL: lintian"
-    failures=$((failures + 1))
-fi
-printf '%s\n' "$report" | grep -E '^[EWI]: ' | sed 's/^/  /'
+lintian -I --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1
+check "lintian finds no error and no warning" 0 $?
+grep -E '^[EWI]: ' "$out/lintian.log" | sed 's/^/  /'
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+summary
