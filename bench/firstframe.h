@@ -1,16 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Ends a start-up benchmark at the end of the first painted frame of a window, and reports the
-// process's peak resident memory.
+// Ends a start-up benchmark at the end of the first painted frame of a window.
 #pragma once
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
-#include <cstdio>
-#include <sys/resource.h>
 
 class FirstFrame : public QObject
 {
@@ -26,13 +22,6 @@ public:
             QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
         }
         return false;
-    }
-
-    static void reportPeakMemory()
-    {
-        struct rusage usage {};
-        getrusage(RUSAGE_SELF, &usage);
-        std::fprintf(stderr, "peak resident memory: %ld KiB\n", usage.ru_maxrss);
     }
 
 private:

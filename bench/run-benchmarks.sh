@@ -2,15 +2,16 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the benchmarks and prints every figure of docs/performance.md and the soak figures of
-# docs/reliability.md: start-up of the panel and of the floor program (instructions, median wall
-# time, peak memory), the cost of one spin step, and the soak's memory growth.
+# docs/reliability.md: start-up of the panel and of the floor program (instructions from
+# callgrind; wall time from hyperfine, after warm-up runs; peak memory from GNU time), the cost
+# of one spin step, and the soak's memory growth. hyperfine's tables go to build-bench/.
 #
-#   bench/run-benchmarks.sh [RUNS]     (RUNS: wall-time repetitions, default 21)
+#   bench/run-benchmarks.sh [RUNS]     (RUNS: wall-time runs, default 21)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 runs=${1:-21}
-ensure_packages "${build_packages[@]}" valgrind
+ensure_packages "${build_packages[@]}" valgrind hyperfine time
 build="$repo/build-bench"
 build_project "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
 export QT_QPA_PLATFORM=offscreen
@@ -20,18 +21,7 @@ instructions() { # COMMAND...: instructions callgrind collected
     valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 |
         sed -n 's/.*Collected : //p'
 }
-median_ms() { # COMMAND...: median wall time of $runs runs, in milliseconds
-    local times=() start end
-    for _ in $(seq "$runs"); do
-        start=$(date +%s%N)
-        "$@" >/dev/null 2>&1
-        end=$(date +%s%N)
-        times+=($(((end - start) / 1000)))
-    done
-    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p" |
-        awk '{ printf "%.1f", $1 / 1000 }'
-}
-peak_kib() { "$@" 2>&1 >/dev/null | sed -n 's/peak resident memory: \([0-9]*\) KiB/\1/p'; }
+peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -n 1; } # the process's peak RSS
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
 echo "machine: $(nproc) cores, $(sed -n 's/model name\s*: //p' /proc/cpuinfo | head -n1)"
@@ -40,11 +30,16 @@ echo
 echo "start-up to the first painted frame"
 floor_ir=$(instructions "$bench/startup_floor")
 panel_ir=$(instructions "$bench/startup_panel")
-floor_ms=$(median_ms "$bench/startup_floor")
-panel_ms=$(median_ms "$bench/startup_panel")
+hyperfine --shell=none --warmup 3 --runs "$runs" --style basic \
+    --export-markdown "$build/startup.md" --export-csv "$build/startup.csv" \
+    -n floor "$bench/startup_floor" -n panel "$bench/startup_panel" | sed 's/^/  /'
+median_ms() { awk -F, -v name="$1" '$1 == name { printf "%.1f", $4 * 1000 }' "$build/startup.csv"; }
+floor_ms=$(median_ms floor)
+panel_ms=$(median_ms panel)
 floor_kib=$(peak_kib "$bench/startup_floor")
 panel_kib=$(peak_kib "$bench/startup_panel")
-printf '  %-22s %14s %12s %14s\n' "" instructions "wall (ms)" "peak (KiB)"
+echo
+printf '  %-22s %14s %12s %14s\n' "" instructions "median (ms)" "peak (KiB)"
 printf '  %-22s %14s %12s %14s\n' floor "$floor_ir" "$floor_ms" "$floor_kib"
 printf '  %-22s %14s %12s %14s\n' panel "$panel_ir" "$panel_ms" "$panel_kib"
 printf '  %-22s %14s %12s %14s\n' "panel / floor" "$(ratio "${panel_ir//,/}" "${floor_ir//,/}")" \

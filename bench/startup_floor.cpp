@@ -16,7 +16,5 @@ int main(int argc, char **argv)
     label.setGeometry(40, 80, 230, 30);
     FirstFrame firstFrame(&window);
     window.show();
-    const int status = application.exec();
-    FirstFrame::reportPeakMemory();
-    return status;
+    return application.exec();
 }

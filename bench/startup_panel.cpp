@@ -11,7 +11,5 @@ int main(int argc, char **argv)
     pelvaro panel(nullptr, nullptr, 0);
     FirstFrame firstFrame(&panel);
     application.showMainWidget(&panel, false);
-    const int status = application.exec();
-    FirstFrame::reportPeakMemory();
-    return status;
+    return application.exec();
 }
