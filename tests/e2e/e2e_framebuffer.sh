@@ -11,7 +11,6 @@
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 vnc=(perl "$2")
-require_tools perl
 perl -MNet::VNC -e 1 2>/dev/null || { echo "SKIP: Net::VNC (libnet-vnc-perl) is missing"; exit 77; }
 
 work=$(mktemp -d)
@@ -39,9 +38,9 @@ stop_program() { # WIDTHxHEIGHT
 }
 bytes() { od -An -c "$@"; }
 # The file's bytes once they are the expected ones, or after 5 s.
-settled_bytes() { # FILE EXPECTED-AS-PRINTF-FORMAT
+settled_bytes() { # FILE EXPECTED-BYTES
     for _ in $(seq 50); do
-        [ "$(bytes "$1")" = "$(printf "$2" | bytes)" ] && break
+        [ "$(bytes "$1")" = "$2" ] && break
         sleep 0.1
     done
     bytes "$1"
@@ -49,8 +48,10 @@ settled_bytes() { # FILE EXPECTED-AS-PRINTF-FORMAT
 # Presses the top- or bottom-most write button on the screen, and checks what each file holds.
 press_and_expect() { # top|bottom SCREEN-FILE BUTTON CCCR-TEXT VCORE-TEXT
     "${vnc[@]}" $port press-red "$1" "$2" >/dev/null
-    check "after $3, CCCR holds $4" "$(printf "$4" | bytes)" "$(settled_bytes "$device/CCCR" "$4")"
-    check "after $3, VCORE holds $5" "$(printf "$5" | bytes)" "$(settled_bytes "$device/VCORE" "$5")"
+    local cccr vcore
+    cccr=$(printf "$4" | bytes) vcore=$(printf "$5" | bytes)
+    check "after $3, CCCR holds $4" "$cccr" "$(settled_bytes "$device/CCCR" "$cccr")"
+    check "after $3, VCORE holds $5" "$vcore" "$(settled_bytes "$device/VCORE" "$vcore")"
 }
 
 # The VGA screen, 640 x 480 at 16 bits per pixel: the panel fits, and is its own window at the
