@@ -7,11 +7,10 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Packages every build needs. The panel's texts are laid out for Helvetica's metrics:
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
-# fonts-sawarabi-mincho has the Japanese catalogue's glyphs; the package recommends it.
+# fonts-sawarabi-gothic has the Japanese catalogue's glyphs; the package recommends it.
 # dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds.
-build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-qpa-plugins libqt6test6
-    qt6-tools-dev qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation
-    fonts-sawarabi-mincho)
+build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libqt6test6 qt6-tools-dev
+    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
@@ -87,7 +86,7 @@ ensure_commands() {
 # made again only when missing, incomplete or made for another list of packages. It is made in a
 # scratch folder and moved into place only when complete, so a cut download never counts.
 armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
-    fonts-dejavu-core fonts-liberation fonts-sawarabi-mincho fontconfig-config)
+    fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config)
 armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
 ensure_armel_root() {
     local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"
