@@ -21,6 +21,8 @@ for file in bin/pelvaro share/applications/$app.desktop share/metainfo/$app.meta
     share/pelvaro/translations/pelvaro_ja.qm; do
     check "installs $file" yes "$(test -s "$root/usr/$file" && echo yes)"
 done
+check "leaves Debian's changelog and copyright file to the package" "" \
+    "$(ls -A "$root/usr/share/doc" 2>/dev/null)"
 desktop-file-validate "$root/usr/share/applications/$app.desktop"
 check "desktop entry is valid" 0 $?
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$app.metainfo.xml"

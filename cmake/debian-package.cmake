@@ -1,0 +1,21 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Run by CPack on the staged files before it makes the Debian package: adds what only Debian's
+# formats want (the changelog and the machine-readable copyright file), and strips the programs
+# as dh_strip does.
+set(staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
+set(docs "${staged}/${CPACK_PELVARO_DOCDIR}")
+file(MAKE_DIRECTORY "${docs}")
+file(COPY_FILE "${CPACK_PELVARO_CHANGELOG}" "${docs}/changelog.gz")
+file(COPY_FILE "${CPACK_PELVARO_COPYRIGHT}" "${docs}/copyright")
+file(CHMOD "${docs}/changelog.gz" "${docs}/copyright"
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+
+file(GLOB programs "${staged}/${CPACK_PELVARO_BINDIR}/*")
+foreach(program IN LISTS programs)
+    execute_process(
+        COMMAND "${CPACK_PELVARO_STRIP}" --remove-section=.comment --remove-section=.note
+                "${program}"
+        COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
