@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Run by CPack on the staged files before it makes the Debian package: adds what only Debian's
-# formats want (the changelog and the machine-readable copyright file), and strips the programs
-# as dh_strip does.
+# formats want (the changelog and the machine-readable copyright file), strips the programs as
+# dh_strip does, and dates the files by SOURCE_DATE_EPOCH, from the environment or the build.
 set(staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 set(docs "${staged}/${CPACK_PELVARO_DOCDIR}")
 file(MAKE_DIRECTORY "${docs}")
@@ -19,3 +19,6 @@ foreach(program IN LISTS programs)
         COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND CPACK_PELVARO_SOURCE_DATE_EPOCH)
+    set(ENV{SOURCE_DATE_EPOCH} "${CPACK_PELVARO_SOURCE_DATE_EPOCH}")
+endif()

@@ -131,6 +131,13 @@ build_project() {
     shift
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON
+    # Reproducible builds date what they make by SOURCE_DATE_EPOCH: where none is given, by
+    # the last commit.
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ] && git -C "$repo_root" rev-parse --git-dir >/dev/null 2>&1
+    then
+        export SOURCE_DATE_EPOCH
+        SOURCE_DATE_EPOCH=$(git -C "$repo_root" log -1 --format=%ct)
+    fi
     if [ ! -f "$build_dir/build.ninja" ]; then
         cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DPELVARO_WERROR="$werror" "$@" >&2
