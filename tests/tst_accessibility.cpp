@@ -111,7 +111,7 @@ void AccessibilityTest::everyWidgetReadsRight()
     QFETCH(QString, name);
     QFETCH(QString, shown);
     auto &application = *static_cast<HandheldApplication *>(QCoreApplication::instance());
-    application.installTranslations({PELVARO_BUILD_TRANSLATIONS_DIR}, locale);
+    application.installTranslations(locale);
     pelvaro panel;
     if (steps)
         take_steps(panel);

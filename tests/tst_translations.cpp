@@ -20,7 +20,6 @@ private slots:
     void translatedPanel();
     void noCatalogueKeepsTheTexts_data();
     void noCatalogueKeepsTheTexts();
-    void looksInstalledThenBesideTheProgram();
     void everyTextFitsItsWidget_data();
     void everyTextFitsItsWidget();
 };
@@ -95,7 +94,7 @@ const QStringList englishTexts{"pelvaro",
 
 void TranslationsTest::cleanup()
 {
-    application().installTranslations({}, QLocale::c());
+    application().installTranslations(QLocale::c());
     pelvaro panel;
     QCOMPARE(texts(panel), englishTexts);
 }
@@ -133,7 +132,7 @@ void TranslationsTest::translatedPanel()
 {
     QFETCH(QLocale, locale);
     QFETCH(Translations, translations);
-    QVERIFY(application().installTranslations({PELVARO_BUILD_TRANSLATIONS_DIR}, locale));
+    QVERIFY(application().installTranslations(locale));
     pelvaro panel;
     QStringList expected;
     for (const QString &text : englishTexts)
@@ -153,16 +152,9 @@ void TranslationsTest::noCatalogueKeepsTheTexts_data()
 void TranslationsTest::noCatalogueKeepsTheTexts()
 {
     QFETCH(QLocale, locale);
-    QVERIFY(!application().installTranslations({PELVARO_BUILD_TRANSLATIONS_DIR}, locale));
+    QVERIFY(!application().installTranslations(locale));
     pelvaro panel;
     QCOMPARE(texts(panel), englishTexts);
-}
-
-void TranslationsTest::looksInstalledThenBesideTheProgram()
-{
-    const QStringList folders = HandheldApplication::translationFolders("/opt/pelvaro/bin");
-    QCOMPARE(folders, (QStringList{"/opt/pelvaro/bin/../share/pelvaro/translations",
-                                   "/opt/pelvaro/bin/translations"}));
 }
 
 void TranslationsTest::everyTextFitsItsWidget_data()
@@ -178,7 +170,7 @@ void TranslationsTest::everyTextFitsItsWidget_data()
 void TranslationsTest::everyTextFitsItsWidget()
 {
     QFETCH(QLocale, locale);
-    application().installTranslations({PELVARO_BUILD_TRANSLATIONS_DIR}, locale);
+    application().installTranslations(locale);
     pelvaro panel;
     QStringList cut, fonts;
     for (QWidget *widget : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {

@@ -10,7 +10,7 @@
 HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
     : QApplication(argc, argv)
 {
-    installTranslations(translationFolders(applicationDirPath()), QLocale::system());
+    installTranslations(QLocale::system());
 }
 
 HandheldApplication::~HandheldApplication()
@@ -43,18 +43,10 @@ void HandheldApplication::showMainWidget(QWidget *widget, bool /*noMaximize*/)
     m_scrollingWindow->show();
 }
 
-QStringList HandheldApplication::translationFolders(const QString &programFolder)
-{
-    return {programFolder + QStringLiteral("/../" PELVARO_INSTALLED_TRANSLATIONS),
-            programFolder + QStringLiteral("/translations")};
-}
-
-bool HandheldApplication::installTranslations(const QStringList &folders, const QLocale &locale)
+bool HandheldApplication::installTranslations(const QLocale &locale)
 {
     removeTranslator(&m_translator);
-    for (const QString &folder : folders) {
-        if (m_translator.load(locale, QStringLiteral("pelvaro"), QStringLiteral("_"), folder))
-            return installTranslator(&m_translator);
-    }
-    return false;
+    return m_translator.load(locale, QStringLiteral("pelvaro"), QStringLiteral("_"),
+                             QStringLiteral(":/i18n")) &&
+           installTranslator(&m_translator);
 }

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QStringList>
 #include <QTranslator>
 
 #include <memory>
@@ -26,11 +25,9 @@ public:
     // smaller, the window fills the screen and scrolls over the widget, which keeps its size.
     void showMainWidget(QWidget *widget, bool noMaximize = false);
 
-    // Where the program looks for its catalogues: the installed folder, then the build tree's.
-    static QStringList translationFolders(const QString &programFolder);
-    // Installs the first catalogue for `locale` found in `folders` in place of the one installed
-    // before; false where none matches, and the texts stay as they are.
-    bool installTranslations(const QStringList &folders, const QLocale &locale);
+    // Installs the program's catalogue for `locale` in place of the one installed before; false
+    // where none matches, and the texts stay as they are.
+    bool installTranslations(const QLocale &locale);
 
 private:
     QTranslator m_translator;

@@ -17,8 +17,7 @@ cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "FAIL: cmake 
 
 app=org.pelvaro.pelvaro
 for file in bin/pelvaro share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$app.svg share/pelvaro/translations/pelvaro_de.qm \
-    share/pelvaro/translations/pelvaro_ja.qm; do
+    share/icons/hicolor/scalable/apps/$app.svg; do
     check "installs $file" yes "$(test -s "$root/usr/$file" && echo yes)"
 done
 check "leaves Debian's changelog and copyright file to the package" "" \
