@@ -20,6 +20,8 @@ for file in bin/pelvaro share/applications/$app.desktop share/metainfo/$app.meta
     share/icons/hicolor/scalable/apps/$app.svg; do
     check "installs $file" yes "$(test -s "$root/usr/$file" && echo yes)"
 done
+check "the program has no library search path of its own" "" \
+    "$(readelf -d "$root/usr/bin/pelvaro" | grep -E 'RPATH|RUNPATH')"
 check "leaves Debian's changelog and copyright file to the package" "" \
     "$(ls -A "$root/usr/share/doc" 2>/dev/null)"
 desktop-file-validate "$root/usr/share/applications/$app.desktop"
