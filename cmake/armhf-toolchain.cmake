@@ -8,5 +8,8 @@ set(CMAKE_CXX_COMPILER arm-linux-gnueabihf-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE arm-linux-gnueabihf)
 set(CMAKE_FIND_ROOT_PATH /usr/lib/arm-linux-gnueabihf /usr)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-arm)
+# fontconfig keeps the armhf programs' font cache apart from the 32-bit caches that programs of
+# other system roots may have left in /var/cache/fontconfig.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    qemu-arm -E FONTCONFIG_FILE=${CMAKE_CURRENT_LIST_DIR}/armhf-fonts.conf)
 set(PELVARO_DEB_ARCHITECTURE armhf)
