@@ -54,5 +54,5 @@ for what in show_freq show_vcore step; do
         $((${total//,/} / 200)) "$micro"
 done
 echo
-echo "soak: 1000 application font changes and 100000 spin steps"
+echo "soak: stretches of 100 application font changes and 100000 spin steps, until the heap stops"
 "$bench/soak" 2>/dev/null | sed 's/^/  /'
