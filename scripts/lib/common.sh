@@ -9,8 +9,10 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
 # fonts-sawarabi-gothic has the Japanese catalogue's glyphs; the package recommends it.
 # dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds.
+# librsvg2-bin: rsvg-convert, which draws the icons.
 build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libqt6test6 qt6-tools-dev
-    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic)
+    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic
+    librsvg2-bin)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 

@@ -3,6 +3,8 @@
 // The application object pelvaro runs under, in place of a handheld platform's own.
 #include "platform/handheldapplication.h"
 
+#include <QDirIterator>
+#include <QIcon>
 #include <QScreen>
 #include <QScrollArea>
 #include <QWidget>
@@ -11,6 +13,16 @@ HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
     : QApplication(argc, argv)
 {
     installTranslations(QLocale::system());
+    // The desktop ties the windows to the program's menu entry by its name, and shows the
+    // entry's icon for them; the icon theme's where it has one, the program's own otherwise.
+    const QString id = QStringLiteral("org.pelvaro.pelvaro");
+    setDesktopFileName(id);
+    QIcon builtIn;
+    QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                     QDirIterator::Subdirectories);
+    while (png.hasNext())
+        builtIn.addFile(png.next());
+    setWindowIcon(QIcon::fromTheme(id, builtIn));
 }
 
 HandheldApplication::~HandheldApplication()
