@@ -11,11 +11,10 @@ file(COPY_FILE "${CPACK_PELVARO_COPYRIGHT}" "${docs}/copyright")
 file(CHMOD "${docs}/changelog.gz" "${docs}/copyright"
     PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-file(GLOB programs "${staged}/${CPACK_PELVARO_BINDIR}/*")
-foreach(program IN LISTS programs)
+foreach(program IN LISTS CPACK_PELVARO_PROGRAMS)
     execute_process(
         COMMAND "${CPACK_PELVARO_STRIP}" --remove-section=.comment --remove-section=.note
-                "${program}"
+                "${staged}/${program}"
         COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
