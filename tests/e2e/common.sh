@@ -36,24 +36,6 @@ require_simulated_device() { # DIR
     exit 1
 }
 
-# Starts the command given on the X display and sets program (its pid) and window (the id of
-# its visible window titled "pelvaro", waited for up to 20 s).
-start_panel() { # COMMAND [ARG...]
-    QT_QPA_PLATFORM=xcb "$@" &
-    program=$!
-    local why="the panel's window did not appear on $DISPLAY"
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^pelvaro$' 2>/dev/null | head -n1)
-        [ -n "$window" ] && return 0
-        kill -0 "$program" 2>/dev/null || { why="the program ended before its window appeared"; break; }
-        sleep 0.2
-    done
-    echo "FAIL: $why"
-    kill "$program" 2>/dev/null
-    failures=$((failures + 1))
-    return 1
-}
-
 # Asks the window to close and sets exit_status to the program's, or to "timeout" after 10 s.
 close_and_wait() { # WINDOW PID
     "${xclose[@]}" "$1"

@@ -30,8 +30,9 @@ check "leaves Qt's VNC screen to Suggests" "" "$(grep -x qt6-qpa-plugins <<<"$de
 check "suggests Qt's VNC screen" qt6-qpa-plugins "$(dpkg-deb -f "$deb" Suggests)"
 check "depends on the font with Helvetica's metrics" fonts-liberation \
     "$(grep -x fonts-liberation <<<"$depends")"
-check "recommends a gothic face for the Japanese glyphs" \
-    "fonts-sawarabi-gothic | fonts-noto-cjk | fonts-ipafont-gothic" "$(dpkg-deb -f "$deb" Recommends)"
+check "recommends a gothic face for the Japanese glyphs, and xmessage" \
+    "fonts-sawarabi-gothic | fonts-noto-cjk | fonts-ipafont-gothic, x11-utils" \
+    "$(dpkg-deb -f "$deb" Recommends)"
 description=$(dpkg-deb -f "$deb" Description)
 check "the synopsis is the summary" "clock and core-voltage panel for ARM handhelds" \
     "$(head -n 1 <<<"$description")"

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a scratch root with cmake --install and validates what a desktop
-# reads: the desktop entry, the AppStream metainfo, the icon and the catalogues.
+# reads: the desktop entry, the AppStream metainfo and the icons. On an X display, also starts
+# the entry's action as a user with an empty home would, from the menu.
 #
 #   check_install.sh BUILD-DIR
 set -uo pipefail
@@ -17,7 +18,7 @@ cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "FAIL: cmake 
 
 app=org.pelvaro.pelvaro
 for file in bin/pelvaro share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$app.svg; do
+    share/icons/hicolor/scalable/apps/$app.svg bin/pelvaro-simulated-device; do
     check "installs $file" yes "$(test -s "$root/usr/$file" && echo yes)"
 done
 check "the program has no library search path of its own" "" \
@@ -26,10 +27,47 @@ check "leaves Debian's changelog and copyright file to the package" "" \
     "$(ls -A "$root/usr/share/doc" 2>/dev/null)"
 desktop-file-validate "$root/usr/share/applications/$app.desktop"
 check "desktop entry is valid" 0 $?
-appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$app.metainfo.xml"
+appstreamcli validate --pedantic --no-net --explain "$root/usr/share/metainfo/$app.metainfo.xml"
 check "metainfo is valid" 0 $?
 appstreamcli validate-tree --no-net "$root"
 check "metainfo and desktop entry agree" 0 $?
 check "icon is an SVG drawing" yes \
     "$(grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$app.svg" && echo yes)"
+for size in 16 32 48 64 128; do # a PNG's width and height are bytes 16 to 23, big-endian
+    check "installs a ${size}x$size PNG icon" "$size $size" "$(od -An -j16 -N8 -tu1 \
+        "$root/usr/share/icons/hicolor/${size}x$size/apps/$app.png" | awk '{print $3*256+$4, $7*256+$8}')"
+done
+source_dir=$(sed -n 's/^pelvaro_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
+check "one release date in the release notes, the metainfo and the manual pages" \
+    "$(date -d "$(sed -n 's/^ -- .*>  //p' "$source_dir/NEWS")" +%F)" \
+    "$(cat <(grep -o 'date="[^"]*"' "$root/usr/share/metainfo/$app.metainfo.xml" | cut -d'"' -f2) \
+        <(zcat "$root"/usr/share/man/man1/*.gz | awk '/^\.TH/ {print $4}') | sort -u)"
+
+# The entry's action, started as an ordinary user with an empty home (where this is root:
+# nobody) opens the panel on a simulated device in that home; its window carries the entry's
+# window class and an icon; Write VCORE writes into the device.
+if [ -n "${DISPLAY:-}" ] && command -v xdotool xprop >/dev/null; then
+    entry=$root/usr/share/applications/$app.desktop
+    home=$(mktemp -d)
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+        chmod 755 "$root" && chown 65534:65534 "$home"
+    fi
+    read -ra action <<<"$(sed -n '/^\[Desktop Action simulated-device\]/,/^\[/s/^Exec=//p' "$entry")"
+    if start_panel "${as_user[@]}" env -i HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" \
+        DISPLAY="$DISPLAY" "${action[@]}"; then
+        check "the window class is the entry's StartupWMClass" \
+            "$(sed -n 's/^StartupWMClass=//p' "$entry")" \
+            "$(xprop -id "$window" WM_CLASS | sed 's/.*, "\(.*\)"/\1/')"
+        check "the window carries a 48 x 48 icon" 1 \
+            "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (48 x 48)')"
+        xdotool mousemove --window "$window" 535 105 click 1 key Down sleep 0.3 \
+            mousemove --window "$window" 535 195 click 1 sleep 0.5 # VCORE 10 to 9, Write VCORE
+        check "Write VCORE writes into the device in the user's home" "$(printf '09\n' | od -c)" \
+            "$(od -c "$home/.local/state/pelvaro/simulated-device/VCORE")"
+        kill "$program"
+    fi
+    rm -rf "$home"
+fi
 summary
