@@ -3,9 +3,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Makes the Debian package as the README does (scripts/run's build, then cpack) from copies of
 # the source in two folders, one after the other, without SOURCE_DATE_EPOCH. They must be the
-# same to the byte; where not, diffoscope shows where they differ.
-#
-#   check_reproducible.sh SOURCE-DIR
+# same to the byte:   check_reproducible.sh SOURCE-DIR
 set -uo pipefail
 source "$(dirname "$0")/../check.sh"
 scratch=$(mktemp -d)
