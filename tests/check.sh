@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The shell tests' one way to pass or fail: check each result, then end with summary; and
-# how they start the panel on an X display.
+# The shell tests' helpers: check each result and end with summary; start_panel on X.
 # shellcheck shell=bash
 
 passes=0 failures=0
