@@ -3,6 +3,8 @@
 // The panel as a whole: its widget tree, its clock readouts, and how it starts.
 #include "app/pelvaro.h"
 #include "lcdreadout.h"
+#include "logic/clockmodel.h"
+#include "logic/voltage.h"
 
 #include <QFile>
 #include <QFrame>
@@ -12,6 +14,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -119,16 +123,9 @@ QList<QWidget *> childWidgets(QWidget *parent)
     return parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
 }
 
-// The expected picture of every clock readout for one setting of the four fields.
-struct ClockExpectation {
-    int effectiveL;
-    double turboRatio;
-    double runMode, turboMode, memory, lcd;
-    QString hex, binL, bin2N, binA, binLCD;
-};
 } // namespace
 
-Q_DECLARE_METATYPE(ClockExpectation)
+Q_DECLARE_METATYPE(CccrFields)
 
 class PanelTest : public QObject
 {
@@ -295,8 +292,8 @@ void PanelTest::formNamesItselfOnlyWithoutAName()
 void PanelTest::slotsInDeclaredOrder()
 {
     const QMetaObject &meta = pelvaro::staticMetaObject;
-    const QStringList expected{"show_freq()",  "show_vcore()", "read_cccr()",
-                               "write_cccr()", "read_vcore()", "write_vcore()"};
+    const QStringList expected{u"show_freq()"_s,  u"show_vcore()"_s, u"read_cccr()"_s,
+                               u"write_cccr()"_s, u"read_vcore()"_s, u"write_vcore()"_s};
     QStringList found;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
         const QMetaMethod method = meta.method(i);
@@ -350,123 +347,65 @@ void PanelTest::spinBoxesClampToTheirRanges()
 
 void PanelTest::clockReadouts_data()
 {
-    QTest::addColumn<int>("l");
-    QTest::addColumn<int>("twoN");
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("lcd");
-    QTest::addColumn<ClockExpectation>("expected");
-
-    // clang-format off
-    // effective L, N, run, turbo, memory, LCD; hex; binary L, 2N, A, LCD
-    QTest::newRow("all zero") << 0 << 0 << 0 << 0
-        << ClockExpectation{2, 1, 26, 26, 26, 26, "00000000", "00000", "0000", "0", "0"};
-    QTest::newRow("L 0, LCD doubled") << 0 << 0 << 0 << 1
-        << ClockExpectation{2, 1, 26, 26, 26, 52, "08000000", "00000", "0000", "0", "1"};
-    QTest::newRow("L 1 and 2N 1") << 1 << 1 << 0 << 0
-        << ClockExpectation{2, 1, 26, 26, 26, 26, "00000081", "00001", "0001", "0", "0"};
-    QTest::newRow("L 2") << 2 << 0 << 0 << 0
-        << ClockExpectation{2, 1, 26, 26, 26, 26, "00000002", "00010", "0000", "0", "0"};
-    QTest::newRow("2N 3 halves N") << 16 << 3 << 0 << 0
-        << ClockExpectation{16, 1.5, 208, 312, 104, 104, "00000190", "10000", "0011", "0", "0"};
-    QTest::newRow("2N 5") << 4 << 5 << 1 << 0
-        << ClockExpectation{4, 2.5, 52, 130, 52, 52, "02000284", "00100", "0101", "1", "0"};
-    QTest::newRow("M 1 up to L 10") << 10 << 0 << 0 << 0
-        << ClockExpectation{10, 1, 130, 130, 130, 65, "0000000A", "01010", "0000", "0", "0"};
-    QTest::newRow("M 2 from L 11") << 11 << 0 << 0 << 0
-        << ClockExpectation{11, 1, 143, 143, 71, 71, "0000000B", "01011", "0000", "0", "0"};
-    QTest::newRow("A 1 takes run mode at L 11") << 11 << 0 << 1 << 0
-        << ClockExpectation{11, 1, 143, 143, 143, 71, "0200000B", "01011", "0000", "1", "0"};
-    QTest::newRow("M 2 up to L 20") << 20 << 2 << 0 << 0
-        << ClockExpectation{20, 1, 260, 260, 130, 65, "00000114", "10100", "0010", "0", "0"};
-    QTest::newRow("M 4 from L 21") << 21 << 0 << 0 << 0
-        << ClockExpectation{21, 1, 273, 273, 68, 68, "00000015", "10101", "0000", "0", "0"};
-    QTest::newRow("D 1 up to L 7") << 7 << 0 << 0 << 0
-        << ClockExpectation{7, 1, 91, 91, 91, 91, "00000007", "00111", "0000", "0", "0"};
-    QTest::newRow("D 2 from L 8") << 8 << 2 << 0 << 0
-        << ClockExpectation{8, 1, 104, 104, 104, 52, "00000108", "01000", "0010", "0", "0"};
-    QTest::newRow("doubling before division at L 9") << 9 << 0 << 0 << 1
-        << ClockExpectation{9, 1, 117, 117, 117, 117, "08000009", "01001", "0000", "0", "1"};
-    QTest::newRow("D 2 up to L 16") << 16 << 0 << 0 << 0
-        << ClockExpectation{16, 1, 208, 208, 104, 104, "00000010", "10000", "0000", "0", "0"};
-    QTest::newRow("D 4 from L 17") << 17 << 0 << 0 << 0
-        << ClockExpectation{17, 1, 221, 221, 110, 55, "00000011", "10001", "0000", "0", "0"};
-    QTest::newRow("doubled LCD at L 17") << 17 << 0 << 0 << 1
-        << ClockExpectation{17, 1, 221, 221, 110, 110, "08000011", "10001", "0000", "0", "1"};
-    QTest::newRow("L 16, 2N 3, LCD 1") << 16 << 3 << 0 << 1
-        << ClockExpectation{16, 1.5, 208, 312, 104, 208, "08000190", "10000", "0011", "0", "1"};
-    QTest::newRow("L 30, 2N 6, A 0, LCD 0") << 30 << 6 << 0 << 0
-        << ClockExpectation{30, 3, 390, 1170, 97, 97, "0000031E", "11110", "0110", "0", "0"};
-    QTest::newRow("all maximum") << 30 << 6 << 1 << 1
-        << ClockExpectation{30, 3, 390, 1170, 390, 195, "0A00031E", "11110", "0110", "1", "1"};
-    // clang-format on
+    QTest::addColumn<CccrFields>("fields");
+    QTest::newRow("all zero") << CccrFields{0, 0, 0, 0};
+    QTest::newRow("2N 3 halves N, LCD doubled") << CccrFields{16, 3, 0, 1};
+    QTest::newRow("2N 5, A 1") << CccrFields{4, 5, 1, 0};
+    QTest::newRow("all maximum") << CccrFields{30, 6, 1, 1};
 }
 
+// Each readout shows the engine's result for the spin boxes' fields, as a display formats it.
 void PanelTest::clockReadouts()
 {
-    QFETCH(int, l);
-    QFETCH(int, twoN);
-    QFETCH(int, a);
-    QFETCH(int, lcd);
-    QFETCH(ClockExpectation, expected);
-
+    QFETCH(CccrFields, fields);
     pelvaro &panel = *m_panel;
-    panel.changeL->setValue(l);
-    panel.change2N->setValue(twoN);
-    panel.changeA->setValue(a);
-    panel.changeLCD->setValue(lcd);
-
-    QCOMPARE(panel.showLNumber->intValue(), expected.effectiveL);
-    QCOMPARE(panel.show2NNumber->value(), expected.turboRatio);
-    QCOMPARE(panel.showANumber->intValue(), a);
-    QCOMPARE(panel.showLCDNumber->intValue(), lcd);
-    QCOMPARE(panel.showSystemFreq->value(), expected.runMode);
-    QCOMPARE(panel.showRunModeFreq->value(), expected.runMode);
-    QCOMPARE(panel.showTurboModeFreq->value(), expected.turboMode);
-    QCOMPARE(panel.showMemoryFreq->value(), expected.memory);
-    QCOMPARE(panel.showLCDFreq->value(), expected.lcd);
-
-    QCOMPARE(lcd_picture(panel.showCCCR), lcd_picture_of(panel.showCCCR, expected.hex));
-    QCOMPARE(lcd_picture(panel.showLNumber_Bin),
-             lcd_picture_of(panel.showLNumber_Bin, expected.binL));
-    QCOMPARE(lcd_picture(panel.show2NNumber_Bin),
-             lcd_picture_of(panel.show2NNumber_Bin, expected.bin2N));
-    QCOMPARE(lcd_picture(panel.showANumber_Bin),
-             lcd_picture_of(panel.showANumber_Bin, expected.binA));
-    QCOMPARE(lcd_picture(panel.showLCDNumber_Bin),
-             lcd_picture_of(panel.showLCDNumber_Bin, expected.binLCD));
-    // Frequencies show whole numbers or halves, never a rounding residue.
-    QCOMPARE(lcd_picture(panel.showTurboModeFreq),
-             lcd_picture_of(panel.showTurboModeFreq, QString::number(expected.turboMode)));
-    QCOMPARE(lcd_picture(panel.show2NNumber),
-             lcd_picture_of(panel.show2NNumber, QString::number(expected.turboRatio)));
+    panel.changeL->setValue(fields.l);
+    panel.change2N->setValue(fields.twoN);
+    panel.changeA->setValue(fields.a);
+    panel.changeLCD->setValue(fields.lcd);
+    const ClockReadings clocks = compute_clocks(fields);
+    char binary[40];
+    const std::pair<QLCDNumber *, QString> shown[] = {
+        {panel.showLNumber, QString::number(clocks.effectiveL)},
+        {panel.show2NNumber, QString::number(double(clocks.turboRatio))},
+        {panel.showANumber, QString::number(fields.a)},
+        {panel.showLCDNumber, QString::number(fields.lcd)},
+        {panel.showSystemFreq, QString::number(double(clocks.systemBusMhz))},
+        {panel.showRunModeFreq, QString::number(double(clocks.runModeMhz))},
+        {panel.showTurboModeFreq, QString::number(double(clocks.turboModeMhz))},
+        {panel.showMemoryFreq, QString::number(double(clocks.memoryMhz))},
+        {panel.showLCDFreq, QString::number(double(clocks.lcdMhz))},
+        {panel.showCCCR, QString::number(clocks.packed, 16).toUpper().rightJustified(8, u'0')},
+        {panel.showLNumber_Bin, QString::fromLatin1(to_binary_text(fields.l, 5, binary))},
+        {panel.show2NNumber_Bin, QString::fromLatin1(to_binary_text(fields.twoN, 4, binary))},
+        {panel.showANumber_Bin, QString::fromLatin1(to_binary_text(fields.a, 1, binary))},
+        {panel.showLCDNumber_Bin, QString::fromLatin1(to_binary_text(fields.lcd, 1, binary))},
+    };
+    for (const auto &[readout, text] : shown)
+        QCOMPARE(lcd_picture(readout), lcd_picture_of(readout, text));
+    QCOMPARE(panel.showTurboModeFreq->value(), double(clocks.turboModeMhz)); // as a number
 }
 
 void PanelTest::voltageReadouts_data()
 {
     QTest::addColumn<int>("vcore");
-    QTest::addColumn<QString>("binary");
-    QTest::addColumn<QString>("volts");
-    const char *volts[] = {"0.85", "0.9", "0.95", "1",   "1.05", "1.1", "1.15", "1.2",
-                           "1.25", "1.3", "1.35", "1.4", "1.45", "1.5", "1.55", "1.6"};
-    const char *binary[] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
-                            "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
     for (int vcore = 15; vcore >= 0; --vcore)
-        QTest::addRow("VCORE %d", vcore) << vcore << binary[vcore] << volts[vcore];
+        QTest::addRow("VCORE %d", vcore) << vcore;
 }
 
 void PanelTest::voltageReadouts()
 {
     QFETCH(int, vcore);
-    QFETCH(QString, binary);
-    QFETCH(QString, volts);
     pelvaro &panel = *m_panel;
     panel.changeVCORE->setValue(vcore);
-
-    // The voltage is handed over as the single-precision value nearest the decimal.
-    QCOMPARE(panel.showVCOREVoltage->value(), double(volts.toFloat()));
-    QCOMPARE(lcd_picture(panel.showVCOREVoltage), lcd_picture_of(panel.showVCOREVoltage, volts));
+    const double volts = core_voltage(vcore);
+    char binary[40];
+    QCOMPARE(panel.showVCOREVoltage->value(), volts);
+    QCOMPARE(lcd_picture(panel.showVCOREVoltage),
+             lcd_picture_of(panel.showVCOREVoltage, QString::number(volts)));
     QCOMPARE(lcd_picture(panel.showVCORENumber_Bin),
-             lcd_picture_of(panel.showVCORENumber_Bin, binary));
+             lcd_picture_of(panel.showVCORENumber_Bin,
+                            QString::fromLatin1(to_binary_text(vcore, 4, binary))));
 }
 
 void PanelTest::startsFromAnAllZeroRegisterWithoutKernelFiles()
@@ -483,13 +422,15 @@ void PanelTest::startsFromAnAllZeroRegisterWithoutKernelFiles()
     QCOMPARE(panel.show2NNumber->value(), 1.0);
     QCOMPARE(panel.showANumber->intValue(), 0);
     QCOMPARE(panel.showLCDNumber->intValue(), 0);
-    QCOMPARE(lcd_picture(panel.showCCCR), lcd_picture_of(panel.showCCCR, "00000000"));
-    QCOMPARE(lcd_picture(panel.showLNumber_Bin), lcd_picture_of(panel.showLNumber_Bin, "00000"));
-    QCOMPARE(lcd_picture(panel.show2NNumber_Bin), lcd_picture_of(panel.show2NNumber_Bin, "0000"));
+    QCOMPARE(lcd_picture(panel.showCCCR), lcd_picture_of(panel.showCCCR, u"00000000"_s));
+    QCOMPARE(lcd_picture(panel.showLNumber_Bin), lcd_picture_of(panel.showLNumber_Bin, u"00000"_s));
+    QCOMPARE(lcd_picture(panel.show2NNumber_Bin),
+             lcd_picture_of(panel.show2NNumber_Bin, u"0000"_s));
     QCOMPARE(lcd_picture(panel.showVCORENumber_Bin),
-             lcd_picture_of(panel.showVCORENumber_Bin, "0000"));
+             lcd_picture_of(panel.showVCORENumber_Bin, u"0000"_s));
     QCOMPARE(panel.showVCOREVoltage->value(), double(0.85f));
-    QCOMPARE(lcd_picture(panel.showVCOREVoltage), lcd_picture_of(panel.showVCOREVoltage, "0.85"));
+    QCOMPARE(lcd_picture(panel.showVCOREVoltage),
+             lcd_picture_of(panel.showVCOREVoltage, u"0.85"_s));
 }
 
 QTEST_MAIN(PanelTest)

@@ -4,7 +4,6 @@
 // when the application font changes.
 #include "form/pelvarobase.h"
 #include "form/appearance.h"
-#include "logic/readouttext.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -14,25 +13,41 @@
 #include <QSpinBox>
 
 #include <optional>
+#include <utility>
 
 namespace
 {
 enum class Alignment { Default, Centred };
 enum class ReadoutFrame { Default, SunkenPanel };
 
-void apply_font(QWidget *widget, FontKind kind)
+// The font the panel gives a widget: the number displays of L keep their own; lines have none.
+std::optional<FontKind> font_kind(const QWidget *widget)
 {
-    widget->setFont(derived_font(widget->font(), kind));
+    if (qobject_cast<const QPushButton *>(widget))
+        return FontKind::Button;
+    if (qobject_cast<const QLCDNumber *>(widget)) {
+        const QString name = widget->objectName();
+        const bool ownFont =
+            name == QLatin1String("showLNumber") || name == QLatin1String("showLNumber_Bin");
+        return ownFont ? FontKind::Own : FontKind::Readout;
+    }
+    if (qobject_cast<const QLabel *>(widget) || qobject_cast<const QSpinBox *>(widget))
+        return FontKind::Text;
+    return std::nullopt;
 }
 
-// Makes the form's widgets, each named, placed and styled right after it is created, and keeps
-// the list of those with a font of the panel's.
+void apply_font(QWidget *widget)
+{
+    if (const auto kind = font_kind(widget))
+        widget->setFont(derived_font(widget->font(), *kind));
+}
+
+// Makes the form's widgets, each named, placed and styled right after it is created.
 class FormBuilder
 {
 public:
-    FormBuilder(QWidget *form, std::vector<std::pair<QWidget *, FontKind>> &fonted)
-        : form(form), fonted(fonted), readoutPalette(readout_palette()),
-          writeButtonPalette(write_button_palette())
+    explicit FormBuilder(QWidget *form)
+        : form(form), readoutPalette(readout_palette()), writeButtonPalette(write_button_palette())
     {
     }
 
@@ -42,15 +57,14 @@ public:
         auto *label = new QLabel(form);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(rect);
-        apply_font(label, FontKind::Text);
-        fonted.emplace_back(label, FontKind::Text);
+        apply_font(label);
         label->setText(text);
         if (alignment == Alignment::Centred)
             label->setAlignment(Qt::AlignCenter);
         return label;
     }
 
-    QLCDNumber *addReadout(const char *name, const QRect &rect, FontKind font, int digits,
+    QLCDNumber *addReadout(const char *name, const QRect &rect, int digits,
                            ReadoutFrame frame = ReadoutFrame::Default,
                            std::optional<QLCDNumber::Mode> mode = std::nullopt)
     {
@@ -59,8 +73,7 @@ public:
         readout->setGeometry(rect);
         readout->setPalette(readoutPalette);
         readout->setAutoFillBackground(true);
-        apply_font(readout, font);
-        fonted.emplace_back(readout, font);
+        apply_font(readout);
         if (frame == ReadoutFrame::SunkenPanel) {
             readout->setFrameShape(QFrame::WinPanel);
             readout->setFrameShadow(QFrame::Sunken);
@@ -81,8 +94,7 @@ public:
         policy.setHorizontalPolicy(QSizePolicy::Minimum);
         policy.setVerticalPolicy(QSizePolicy::Minimum);
         spinBox->setSizePolicy(policy);
-        apply_font(spinBox, FontKind::Text);
-        fonted.emplace_back(spinBox, FontKind::Text);
+        apply_font(spinBox);
         spinBox->setMaximum(maximum);
         return spinBox;
     }
@@ -93,8 +105,7 @@ public:
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(rect);
         button->setPalette(writeButtonPalette);
-        apply_font(button, FontKind::Button);
-        fonted.emplace_back(button, FontKind::Button);
+        apply_font(button);
         button->setText(text);
         return button;
     }
@@ -110,7 +121,6 @@ public:
 
 private:
     QWidget *form;
-    std::vector<std::pair<QWidget *, FontKind>> &fonted;
     const QPalette readoutPalette;
     const QPalette writeButtonPalette;
 };
@@ -130,8 +140,7 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
     setWindowTitle(tr("pelvarobase"));
     setWindowIconText(tr("pelvaro"));
 
-    m_fontedWidgets.reserve(46);
-    FormBuilder build(this, m_fontedWidgets);
+    FormBuilder build(this);
     const auto sunken = ReadoutFrame::SunkenPanel;
 
     TextLabel3 = build.addLabel("TextLabel3", {40, 80, 230, 30}, tr("Run Mode Frequency"));
@@ -139,50 +148,49 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
         build.addLabel("TextLabel5", {40, 160, 280, 30}, tr("Memory controller Frequency"));
     TextLabel5_2 = build.addLabel("TextLabel5_2", {40, 200, 200, 30}, tr("LCD Frequency"));
     TextLabel4 = build.addLabel("TextLabel4", {40, 120, 240, 30}, tr("Turbo Mode Frequency"));
-    showLCDFreq = build.addReadout("showLCDFreq", {330, 200, 70, 30}, FontKind::Readout, 6);
-    showRunModeFreq = build.addReadout("showRunModeFreq", {330, 80, 70, 30}, FontKind::Readout, 6);
-    showTurboModeFreq =
-        build.addReadout("showTurboModeFreq", {330, 120, 70, 30}, FontKind::Readout, 6);
-    showMemoryFreq = build.addReadout("showMemoryFreq", {330, 160, 70, 30}, FontKind::Readout, 6);
-    showSystemFreq = build.addReadout("showSystemFreq", {330, 40, 70, 30}, FontKind::Readout, 6);
+    showLCDFreq = build.addReadout("showLCDFreq", {330, 200, 70, 30}, 6);
+    showRunModeFreq = build.addReadout("showRunModeFreq", {330, 80, 70, 30}, 6);
+    showTurboModeFreq = build.addReadout("showTurboModeFreq", {330, 120, 70, 30}, 6);
+    showMemoryFreq = build.addReadout("showMemoryFreq", {330, 160, 70, 30}, 6);
+    showSystemFreq = build.addReadout("showSystemFreq", {330, 40, 70, 30}, 6);
     TextLabel2 = build.addLabel("TextLabel2", {40, 40, 220, 30}, tr("System bus Frequency"));
     TextLabel1 = build.addLabel("TextLabel1", {40, 0, 200, 30}, tr("Crystal Frequency"));
     Line2 = build.addLine("Line2", {448, -6, 31, 240}, QFrame::VLine | QFrame::Sunken);
     Line1 = build.addLine("Line1", {0, 230, 630, 16}, QFrame::HLine | QFrame::Sunken);
-    showLCDNumber = build.addReadout("showLCDNumber", {430, 250, 70, 30}, FontKind::Readout, 6);
-    showLNumber = build.addReadout("showLNumber", {50, 250, 70, 30}, FontKind::Own, 6);
+    showLCDNumber = build.addReadout("showLCDNumber", {430, 250, 70, 30}, 6);
+    showLNumber = build.addReadout("showLNumber", {50, 250, 70, 30}, 6);
     TextLabel7_2_2 =
         build.addLabel("TextLabel7_2_2", {390, 250, 40, 30}, tr("LCD"), Alignment::Centred);
     TextLabel7_2 = build.addLabel("TextLabel7_2", {260, 250, 30, 30}, tr("A"), Alignment::Centred);
     TextLabel8_2 = build.addLabel("TextLabel8_2", {140, 250, 30, 30}, tr("2N"), Alignment::Centred);
-    showANumber = build.addReadout("showANumber", {300, 250, 70, 30}, FontKind::Readout, 6);
-    show2NNumber = build.addReadout("show2NNumber", {180, 250, 70, 30}, FontKind::Readout, 6);
+    showANumber = build.addReadout("showANumber", {300, 250, 70, 30}, 6);
+    show2NNumber = build.addReadout("show2NNumber", {180, 250, 70, 30}, 6);
     TextLabel6_2_2 =
         build.addLabel("TextLabel6_2_2", {170, 290, 120, 30}, tr("CCCR value"), Alignment::Centred);
-    showCCCR = build.addReadout("showCCCR", {310, 290, 140, 30}, FontKind::Readout, 8,
-                                ReadoutFrame::Default, QLCDNumber::Hex);
+    showCCCR = build.addReadout("showCCCR", {310, 290, 140, 30}, 8, ReadoutFrame::Default,
+                                QLCDNumber::Hex);
     changeA = build.addSpinBox("changeA", {300, 330, 70, 30}, 1);
     changeLCD = build.addSpinBox("changeLCD", {430, 330, 70, 30}, 1);
     changeL = build.addSpinBox("changeL", {50, 330, 70, 30}, 30);
     change2N = build.addSpinBox("change2N", {180, 330, 70, 30}, 6);
-    showLNumber_Bin = build.addReadout("showLNumber_Bin", {50, 370, 70, 30}, FontKind::Own, 6,
-                                       sunken, QLCDNumber::Bin);
+    showLNumber_Bin =
+        build.addReadout("showLNumber_Bin", {50, 370, 70, 30}, 6, sunken, QLCDNumber::Bin);
     TextLabel8 = build.addLabel("TextLabel8", {140, 350, 30, 30}, tr("2N"), Alignment::Centred);
     TextLabel7_3 =
         build.addLabel("TextLabel7_3", {390, 350, 40, 30}, tr("LCD"), Alignment::Centred);
     TextLabel7 = build.addLabel("TextLabel7", {260, 350, 30, 30}, tr("A"), Alignment::Centred);
-    showLCDNumber_Bin = build.addReadout("showLCDNumber_Bin", {430, 370, 70, 30}, FontKind::Readout,
-                                         6, sunken, QLCDNumber::Bin);
-    show2NNumber_Bin = build.addReadout("show2NNumber_Bin", {180, 370, 70, 30}, FontKind::Readout,
-                                        6, sunken, QLCDNumber::Bin);
-    showANumber_Bin = build.addReadout("showANumber_Bin", {300, 370, 70, 30}, FontKind::Readout, 6,
-                                       sunken, QLCDNumber::Bin);
+    showLCDNumber_Bin =
+        build.addReadout("showLCDNumber_Bin", {430, 370, 70, 30}, 6, sunken, QLCDNumber::Bin);
+    show2NNumber_Bin =
+        build.addReadout("show2NNumber_Bin", {180, 370, 70, 30}, 6, sunken, QLCDNumber::Bin);
+    showANumber_Bin =
+        build.addReadout("showANumber_Bin", {300, 370, 70, 30}, 6, sunken, QLCDNumber::Bin);
     TextLabel6 = build.addLabel("TextLabel6", {10, 350, 30, 30}, tr("L"), Alignment::Centred);
     writeCCCR = build.addWriteButton("writeCCCR", {520, 310, 91, 31}, tr("Write CCCR"));
     TextLabel2_2 = build.addLabel("TextLabel2_2", {500, 0, 70, 30}, tr("VCORE"));
     changeVCORE = build.addSpinBox("changeVCORE", {500, 90, 70, 30}, 15);
-    showVCORENumber_Bin = build.addReadout("showVCORENumber_Bin", {500, 130, 70, 30},
-                                           FontKind::Readout, 6, sunken, QLCDNumber::Bin);
+    showVCORENumber_Bin =
+        build.addReadout("showVCORENumber_Bin", {500, 130, 70, 30}, 6, sunken, QLCDNumber::Bin);
     writeVCORE = build.addWriteButton("writeVCORE", {490, 180, 91, 31}, tr("Write VCORE"));
     TextLabel6_2 = build.addLabel("TextLabel6_2", {10, 250, 30, 30}, tr("L"), Alignment::Centred);
     TextLabel6_2_3 =
@@ -193,8 +201,7 @@ pelvarobase::pelvarobase(QWidget *parent, const char *name, unsigned int fl)
     TextLabel3_2_2_3 = build.addLabel("TextLabel3_2_2_3", {400, 120, 40, 30}, tr("MHz"));
     TextLabel3_2_2_4 = build.addLabel("TextLabel3_2_2_4", {400, 160, 40, 30}, tr("MHz"));
     TextLabel3_2_2_5 = build.addLabel("TextLabel3_2_2_5", {400, 200, 40, 30}, tr("MHz"));
-    showVCOREVoltage =
-        build.addReadout("showVCOREVoltage", {500, 40, 70, 30}, FontKind::Readout, 6);
+    showVCOREVoltage = build.addReadout("showVCOREVoltage", {500, 40, 70, 30}, 6);
 
     // What assistive technology calls each readout and spin box: the caption beside it.
     const std::pair<QWidget *, QString> names[] = {
@@ -229,49 +236,9 @@ pelvarobase::~pelvarobase() = default;
 bool pelvarobase::event(QEvent *e)
 {
     const bool result = QWidget::event(e);
-    if (e->type() == QEvent::ApplicationFontChange)
-        reapplyFonts();
-    return result;
-}
-
-void pelvarobase::display(QLCDNumber *readout, int value)
-{
-    readout->display(value);
-    describe(readout, QString::number(value));
-}
-
-void pelvarobase::display(QLCDNumber *readout, double value)
-{
-    readout->display(value);
-    describe(readout, readout_text(value, readout->digitCount()));
-}
-
-void pelvarobase::display(QLCDNumber *readout, const QString &text)
-{
-    readout->display(text);
-    describe(readout, text);
-}
-
-// The readout's text as shown, with the unit that stands beside it, as its description; a new
-// one tells assistive technology of the change, an unchanged one is not announced again.
-void pelvarobase::describe(QLCDNumber *readout, const QString &shown)
-{
-    const std::pair<const QLCDNumber *, const QLabel *> units[] = {
-        {showSystemFreq, TextLabel3_2_2},      {showRunModeFreq, TextLabel3_2_2_2},
-        {showTurboModeFreq, TextLabel3_2_2_3}, {showMemoryFreq, TextLabel3_2_2_4},
-        {showLCDFreq, TextLabel3_2_2_5},       {showVCOREVoltage, TextLabel6_2_3},
-    };
-    QString description = shown;
-    for (const auto &[withUnit, unit] : units) {
-        if (readout == withUnit)
-            description += u' ' + unit->text();
+    if (e->type() == QEvent::ApplicationFontChange) {
+        for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            apply_font(widget);
     }
-    if (description != readout->accessibleDescription())
-        readout->setAccessibleDescription(description);
-}
-
-void pelvarobase::reapplyFonts()
-{
-    for (const auto &[widget, kind] : m_fontedWidgets)
-        apply_font(widget, kind);
+    return result;
 }

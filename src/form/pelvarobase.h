@@ -4,13 +4,8 @@
 // when the application font changes. The behaviour lives in the pelvaro subclass.
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
-#include <utility>
-#include <vector>
-
-enum class FontKind;
 class QFrame;
 class QLabel;
 class QLCDNumber;
@@ -78,17 +73,4 @@ public:
 
 protected:
     bool event(QEvent *e) override;
-
-    // Feed a readout through its display operation and describe to assistive technology what
-    // it then shows, with its unit.
-    void display(QLCDNumber *readout, int value);
-    void display(QLCDNumber *readout, double value);
-    void display(QLCDNumber *readout, const QString &text);
-
-private:
-    void describe(QLCDNumber *readout, const QString &shown);
-    void reapplyFonts();
-
-    // Every widget that has a font of the panel's, in creation order.
-    std::vector<std::pair<QWidget *, FontKind>> m_fontedWidgets;
 };

@@ -3,10 +3,9 @@
 // The clock configuration register: field layout, packing, and the clocks that follow from it.
 #include "logic/clockmodel.h"
 
-#include <cstdio>
-
 namespace
 {
+constexpr int crystal_mhz = 13;
 constexpr int l_shift = 0, l_mask = 0x1F;
 constexpr int two_n_shift = 7, two_n_mask = 0xF;
 constexpr int a_shift = 25, a_mask = 1;
@@ -21,6 +20,36 @@ std::uint32_t place(int fieldValue, int shift)
 {
     return static_cast<std::uint32_t>(fieldValue) << shift;
 }
+
+// L as the clocks use it: never below 2.
+int effective_l(int l)
+{
+    return l <= 1 ? 2 : l;
+}
+
+// Divisor of the memory controller clock (1, 2 or 4).
+int memory_divisor(int effectiveL)
+{
+    if (effectiveL <= 10)
+        return 1;
+    return effectiveL <= 20 ? 2 : 4;
+}
+
+// Divisor of the LCD controller clock (1, 2 or 4).
+int lcd_divisor(int effectiveL)
+{
+    if (effectiveL <= 7)
+        return 1;
+    return effectiveL <= 16 ? 2 : 4;
+}
+
+// The turbo ratio N derived from the 2N field.
+float turbo_ratio(int twoN)
+{
+    if (twoN <= 1)
+        return 1.0f;
+    return static_cast<float>(static_cast<double>(twoN) * 0.5);
+}
 } // namespace
 
 std::uint32_t pack_cccr(const CccrFields &fields)
@@ -33,32 +62,6 @@ CccrFields unpack_cccr(std::uint32_t value)
 {
     return {field(value, l_shift, l_mask), field(value, two_n_shift, two_n_mask),
             field(value, a_shift, a_mask), field(value, lcd_shift, lcd_mask)};
-}
-
-int effective_l(int l)
-{
-    return l <= 1 ? 2 : l;
-}
-
-int memory_divisor(int effectiveL)
-{
-    if (effectiveL <= 10)
-        return 1;
-    return effectiveL <= 20 ? 2 : 4;
-}
-
-int lcd_divisor(int effectiveL)
-{
-    if (effectiveL <= 7)
-        return 1;
-    return effectiveL <= 16 ? 2 : 4;
-}
-
-float turbo_ratio(int twoN)
-{
-    if (twoN <= 1)
-        return 1.0f;
-    return static_cast<float>(static_cast<double>(twoN) * 0.5);
 }
 
 ClockReadings compute_clocks(const CccrFields &fields)
@@ -91,11 +94,5 @@ char *to_binary_text(int value, int width, char *buffer)
         buffer[position] = "01"[bits % 2];
         bits /= 2;
     }
-    return buffer;
-}
-
-char *to_hex_text(std::uint32_t value, char *buffer, std::size_t size)
-{
-    std::snprintf(buffer, size, "%08X", static_cast<unsigned>(value));
     return buffer;
 }

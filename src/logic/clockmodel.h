@@ -3,13 +3,7 @@
 // The clock configuration register: field layout, packing, and the clocks that follow from it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-
-// Size of the text buffer the readouts format their texts into.
-inline constexpr std::size_t readout_text_size = 40;
-
-inline constexpr int crystal_mhz = 13;
 
 // The four register fields the panel edits, as raw field values.
 struct CccrFields {
@@ -21,15 +15,6 @@ struct CccrFields {
 
 std::uint32_t pack_cccr(const CccrFields &fields);
 CccrFields unpack_cccr(std::uint32_t value);
-
-// L as the clocks use it: never below 2.
-int effective_l(int l);
-// Divisor of the memory controller clock (1, 2 or 4).
-int memory_divisor(int effectiveL);
-// Divisor of the LCD controller clock (1, 2 or 4).
-int lcd_divisor(int effectiveL);
-// The turbo ratio N derived from the 2N field.
-float turbo_ratio(int twoN);
 
 // Everything the panel shows about a clock setting; frequencies in MHz.
 struct ClockReadings {
@@ -48,6 +33,3 @@ ClockReadings compute_clocks(const CccrFields &fields);
 // Writes the low `width` bits of `value` as '0'/'1' characters, most significant first, and a
 // terminating NUL into `buffer`, which must hold width + 1 characters. Returns `buffer`.
 char *to_binary_text(int value, int width, char *buffer);
-
-// Writes `value` as eight upper-case hexadecimal digits into `buffer` of `size` characters.
-char *to_hex_text(std::uint32_t value, char *buffer, std::size_t size);
