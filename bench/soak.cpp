@@ -37,7 +37,8 @@ Memory memory_now()
 
 void change_fonts(int count)
 {
-    const QFont fonts[] = {QFont("DejaVu Serif", 11), QFont("DejaVu Sans", 9, QFont::Bold, true)};
+    const QFont fonts[] = {QFont(QStringLiteral("DejaVu Serif"), 11),
+                           QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold, true)};
     for (int i = 0; i < count; ++i) {
         QApplication::setFont(fonts[i % 2]);
         QCoreApplication::processEvents();

@@ -12,6 +12,8 @@
 #include <QLCDNumber>
 #include <QSpinBox>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 struct Expected {
@@ -151,8 +153,9 @@ void AccessibilityTest::changesAreAnnounced()
         if (type == QAccessible::DescriptionChanged)
             described << object->objectName();
     }
-    QCOMPARE(described, (QSet<QString>{"showVCOREVoltage", "showVCORENumber_Bin", "showMemoryFreq",
-                                       "showANumber", "showANumber_Bin", "showCCCR"}));
+    QCOMPARE(described,
+             (QSet<QString>{u"showVCOREVoltage"_s, u"showVCORENumber_Bin"_s, u"showMemoryFreq"_s,
+                            u"showANumber"_s, u"showANumber_Bin"_s, u"showCCCR"_s}));
 }
 
 int main(int argc, char **argv)

@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 constexpr QRgb black = 0xff000000, white = 0xffffffff, grey = 0xff808080, silver = 0xffc0c0c0,
@@ -21,7 +23,7 @@ enum class Kind { TextFont, ReadoutFont, ButtonFont, OwnFont, NoFont };
 Kind font_kind(QWidget *widget)
 {
     const QString name = widget->objectName();
-    if (name == "showLNumber" || name == "showLNumber_Bin")
+    if (name == "showLNumber"_L1 || name == "showLNumber_Bin"_L1)
         return Kind::OwnFont;
     if (qobject_cast<QLabel *>(widget) || qobject_cast<QSpinBox *>(widget))
         return Kind::TextFont;

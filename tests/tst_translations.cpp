@@ -10,6 +10,8 @@
 #include <QTextLayout>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TranslationsTest : public QObject
 {
     Q_OBJECT
@@ -64,32 +66,32 @@ QStringList fontsDrawing(const QString &text, const QFont &font)
     return fonts;
 }
 
-const QStringList englishTexts{"pelvaro",
-                               "Run Mode Frequency",
-                               "Memory controller Frequency",
-                               "LCD Frequency",
-                               "Turbo Mode Frequency",
-                               "System bus Frequency",
-                               "Crystal Frequency",
-                               "LCD",
-                               "A",
-                               "2N",
-                               "CCCR value",
-                               "2N",
-                               "LCD",
-                               "A",
-                               "L",
-                               "Write CCCR",
-                               "VCORE",
-                               "Write VCORE",
-                               "L",
-                               "V",
-                               "13 MHz",
-                               "MHz",
-                               "MHz",
-                               "MHz",
-                               "MHz",
-                               "MHz"};
+const QStringList englishTexts{u"pelvaro"_s,
+                               u"Run Mode Frequency"_s,
+                               u"Memory controller Frequency"_s,
+                               u"LCD Frequency"_s,
+                               u"Turbo Mode Frequency"_s,
+                               u"System bus Frequency"_s,
+                               u"Crystal Frequency"_s,
+                               u"LCD"_s,
+                               u"A"_s,
+                               u"2N"_s,
+                               u"CCCR value"_s,
+                               u"2N"_s,
+                               u"LCD"_s,
+                               u"A"_s,
+                               u"L"_s,
+                               u"Write CCCR"_s,
+                               u"VCORE"_s,
+                               u"Write VCORE"_s,
+                               u"L"_s,
+                               u"V"_s,
+                               u"13 MHz"_s,
+                               u"MHz"_s,
+                               u"MHz"_s,
+                               u"MHz"_s,
+                               u"MHz"_s,
+                               u"MHz"_s};
 } // namespace
 
 void TranslationsTest::cleanup()
@@ -104,27 +106,27 @@ void TranslationsTest::translatedPanel_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<Translations>("translations");
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
-                            << Translations{
-                                   {"Run Mode Frequency", "Run-Modus-Frequenz"},
-                                   {"Memory controller Frequency", "Speichercontroller-Frequenz"},
-                                   {"LCD Frequency", "LCD-Frequenz"},
-                                   {"Turbo Mode Frequency", "Turbo-Modus-Frequenz"},
-                                   {"System bus Frequency", "Systembus-Frequenz"},
-                                   {"Crystal Frequency", "Quarzfrequenz"},
-                                   {"CCCR value", "CCCR-Wert"},
-                                   {"Write CCCR", "CCCR setzen"},
-                                   {"Write VCORE", "VCORE setzen"}};
+                            << Translations{{u"Run Mode Frequency"_s, u"Run-Modus-Frequenz"_s},
+                                            {u"Memory controller Frequency"_s,
+                                             u"Speichercontroller-Frequenz"_s},
+                                            {u"LCD Frequency"_s, u"LCD-Frequenz"_s},
+                                            {u"Turbo Mode Frequency"_s, u"Turbo-Modus-Frequenz"_s},
+                                            {u"System bus Frequency"_s, u"Systembus-Frequenz"_s},
+                                            {u"Crystal Frequency"_s, u"Quarzfrequenz"_s},
+                                            {u"CCCR value"_s, u"CCCR-Wert"_s},
+                                            {u"Write CCCR"_s, u"CCCR setzen"_s},
+                                            {u"Write VCORE"_s, u"VCORE setzen"_s}};
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
-                              << Translations{
-                                     {"Run Mode Frequency", "ランモード周波数"},
-                                     {"Memory controller Frequency", "メモリコントローラ周波数"},
-                                     {"LCD Frequency", "LCD周波数"},
-                                     {"Turbo Mode Frequency", "ターボモード周波数"},
-                                     {"System bus Frequency", "システムバス周波数"},
-                                     {"Crystal Frequency", "水晶発振周波数"},
-                                     {"CCCR value", "CCCR値"},
-                                     {"Write CCCR", "CCCR書込み"},
-                                     {"Write VCORE", "VCORE書込み"}};
+                              << Translations{{u"Run Mode Frequency"_s, u"ランモード周波数"_s},
+                                              {u"Memory controller Frequency"_s,
+                                               u"メモリコントローラ周波数"_s},
+                                              {u"LCD Frequency"_s, u"LCD周波数"_s},
+                                              {u"Turbo Mode Frequency"_s, u"ターボモード周波数"_s},
+                                              {u"System bus Frequency"_s, u"システムバス周波数"_s},
+                                              {u"Crystal Frequency"_s, u"水晶発振周波数"_s},
+                                              {u"CCCR value"_s, u"CCCR値"_s},
+                                              {u"Write CCCR"_s, u"CCCR書込み"_s},
+                                              {u"Write VCORE"_s, u"VCORE書込み"_s}};
 }
 
 // Captions and buttons are translated; units, register and field names stay as they stand.
@@ -201,10 +203,10 @@ void TranslationsTest::everyTextFitsItsWidget()
                        .arg(widget->objectName(), text)
                        .arg(width)
                        .arg(room.width())
-                       .arg(drawing.join(" + "));
+                       .arg(drawing.join(u" + "_s));
     }
-    qInfo("the panel's fonts: %s", qPrintable(fonts.join(", ")));
-    QVERIFY2(cut.isEmpty(), qPrintable("cut: " + cut.join("; ")));
+    qInfo("the panel's fonts: %s", qPrintable(fonts.join(u", "_s)));
+    QVERIFY2(cut.isEmpty(), qPrintable(u"cut: "_s + cut.join(u"; "_s)));
 }
 
 int main(int argc, char **argv)
