@@ -14,15 +14,20 @@ HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
 {
     installTranslations(QLocale::system());
     // The desktop ties the windows to the program's menu entry by its name, and shows the
-    // entry's icon for them; the icon theme's where it has one, the program's own otherwise.
+    // entry's icon for them: the icon theme's, found only when drawn, where the theme has one,
+    // otherwise the program's own, whose pictures Qt reads at once.
     const QString id = QStringLiteral("org.pelvaro.pelvaro");
     setDesktopFileName(id);
-    QIcon builtIn;
-    QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                     QDirIterator::Subdirectories);
-    while (png.hasNext())
-        builtIn.addFile(png.next());
-    setWindowIcon(QIcon::fromTheme(id, builtIn));
+    QIcon icon = QIcon::fromTheme(id);
+    if (icon.isNull()) {
+        QIcon builtIn;
+        QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+        while (png.hasNext())
+            builtIn.addFile(png.next());
+        icon = builtIn;
+    }
+    setWindowIcon(icon);
 }
 
 HandheldApplication::~HandheldApplication()
