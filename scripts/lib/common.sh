@@ -141,8 +141,7 @@ build_project() {
         SOURCE_DATE_EPOCH=$(git -C "$repo_root" log -1 --format=%ct)
     fi
     if [ ! -f "$build_dir/build.ninja" ]; then
-        cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DPELVARO_WERROR="$werror" "$@" >&2
+        cmake -S "$repo_root" -B "$build_dir" -G Ninja -DPELVARO_WERROR="$werror" "$@" >&2
     else
         cmake "$build_dir" -DPELVARO_WERROR="$werror" "$@" >/dev/null
     fi
