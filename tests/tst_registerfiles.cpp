@@ -7,8 +7,10 @@
 #include "lcdreadout.h"
 
 #include <QLCDNumber>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include <sys/mount.h>
 
@@ -61,6 +63,7 @@ private slots:
     void leavesThePanelAsItWasAfterAWrite();
     void survivesAReadOnlyDevice();
     void survivesFilesDeniedToAnOrdinaryUser();
+    void deviceInsideTheDeviceHasItsOwnFiles();
 };
 
 void RegisterFilesTest::init()
@@ -253,6 +256,27 @@ void RegisterFilesTest::survivesFilesDeniedToAnOrdinaryUser()
     QCOMPARE(spins, (QList<int>{0, 0, 0, 0, 0}));
     QCOMPARE(device_file_state(DeviceFile::Cccr), cccrBefore);
     QCOMPARE(device_file_state(DeviceFile::Vcore), vcoreBefore);
+}
+
+// The simulated device started on this one, as on a handheld with /proc/zaurus of its own.
+void RegisterFilesTest::deviceInsideTheDeviceHasItsOwnFiles()
+{
+    const QString simulatedDevice = qEnvironmentVariable("PELVARO_SIMULATED_DEVICE");
+    if (simulatedDevice.isEmpty())
+        QSKIP("PELVARO_SIMULATED_DEVICE does not name the simulated device");
+    QTemporaryDir inner;
+    QVERIFY(inner.isValid());
+    QFile cccr(inner.filePath(u"CCCR"_s));
+    QVERIFY(cccr.open(QIODevice::WriteOnly));
+    cccr.write("00000108\n");
+    cccr.close();
+    QProcess device;
+    device.start(simulatedDevice, {inner.path(), u"--"_s, u"cat"_s, u"/proc/zaurus/CCCR"_s,
+                                   u"/proc/zaurus/VCORE"_s});
+    QVERIFY(device.waitForFinished(60000));
+    QCOMPARE(device.readAllStandardError(), QByteArray());
+    QCOMPARE(device.readAllStandardOutput(), QByteArray("00000108\n0A\n"));
+    QCOMPARE(device_file_content(DeviceFile::Cccr), QByteArray("02000210\n"));
 }
 
 QTEST_MAIN(RegisterFilesTest)
