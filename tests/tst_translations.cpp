@@ -5,7 +5,9 @@
 #include "platform/handheldapplication.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QTextLayout>
 #include <QtTest>
@@ -46,6 +48,30 @@ QStringList texts(pelvaro &panel)
     }
     return all;
 }
+
+// The texts of the context menu that the user opens on `spin`, without their shortcuts.
+QStringList contextMenuTexts(QSpinBox *spin)
+{
+    QStringList menuTexts;
+    QTimer::singleShot(0, spin, [&menuTexts] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                menuTexts << action->text().section(u'\t', 0, 0);
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, spin->rect().center(),
+                            spin->mapToGlobal(spin->rect().center()));
+    QCoreApplication::sendEvent(spin, &event);
+    return menuTexts;
+}
+
+const QStringList englishSpinBoxMenu{u"&Undo"_s,  u"&Redo"_s,       u"Cu&t"_s,
+                                     u"&Copy"_s,  u"&Paste"_s,      u"Delete"_s,
+                                     u"&Select All"_s, u"&Step up"_s, u"Step &down"_s};
 
 // The fonts that draw `text`, fallback fonts included, as "family pixel-size"; none where a
 // character has no glyph in any font installed.
@@ -105,6 +131,7 @@ void TranslationsTest::translatedPanel_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<Translations>("translations");
+    QTest::addColumn<QStringList>("spinBoxMenu"); // Qt's own texts
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
                             << Translations{{u"Run Mode Frequency"_s, u"Run-Modus-Frequenz"_s},
                                             {u"Memory controller Frequency"_s,
@@ -115,7 +142,11 @@ void TranslationsTest::translatedPanel_data()
                                             {u"Crystal Frequency"_s, u"Quarzfrequenz"_s},
                                             {u"CCCR value"_s, u"CCCR-Wert"_s},
                                             {u"Write CCCR"_s, u"CCCR setzen"_s},
-                                            {u"Write VCORE"_s, u"VCORE setzen"_s}};
+                                            {u"Write VCORE"_s, u"VCORE setzen"_s}}
+                            << QStringList{u"&Rückgängig"_s, u"Wieder&herstellen"_s,
+                                           u"&Ausschneiden"_s, u"&Kopieren"_s, u"Einf&ügen"_s,
+                                           u"Löschen"_s, u"&Alles auswählen"_s,
+                                           u"&Inkrementieren"_s, u"&Dekrementieren"_s};
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
                               << Translations{{u"Run Mode Frequency"_s, u"ランモード周波数"_s},
                                               {u"Memory controller Frequency"_s,
@@ -126,7 +157,11 @@ void TranslationsTest::translatedPanel_data()
                                               {u"Crystal Frequency"_s, u"水晶発振周波数"_s},
                                               {u"CCCR value"_s, u"CCCR値"_s},
                                               {u"Write CCCR"_s, u"CCCR書込み"_s},
-                                              {u"Write VCORE"_s, u"VCORE書込み"_s}};
+                                              {u"Write VCORE"_s, u"VCORE書込み"_s}}
+                              << QStringList{u"元に戻す(&U)"_s, u"やり直す(&R)"_s,
+                                             u"切り取り(&T)"_s, u"コピー(&C)"_s,
+                                             u"貼り付け(&P)"_s, u"削除"_s,
+                                             u"すべてを選択(&S)"_s, u"上(&S)"_s, u"下(&D)"_s};
 }
 
 // Captions and buttons are translated; units, register and field names stay as they stand.
@@ -134,12 +169,14 @@ void TranslationsTest::translatedPanel()
 {
     QFETCH(QLocale, locale);
     QFETCH(Translations, translations);
+    QFETCH(QStringList, spinBoxMenu);
     QVERIFY(application().installTranslations(locale));
     pelvaro panel;
     QStringList expected;
     for (const QString &text : englishTexts)
         expected << translations.value(text, text);
     QCOMPARE(texts(panel), expected);
+    QCOMPARE(contextMenuTexts(panel.changeL), spinBoxMenu);
     QCOMPARE(panel.windowIconText(), QStringLiteral("pelvaro"));
 }
 
@@ -157,6 +194,7 @@ void TranslationsTest::noCatalogueKeepsTheTexts()
     QVERIFY(!application().installTranslations(locale));
     pelvaro panel;
     QCOMPARE(texts(panel), englishTexts);
+    QCOMPARE(contextMenuTexts(panel.changeL), englishSpinBoxMenu);
 }
 
 void TranslationsTest::everyTextFitsItsWidget_data()

@@ -9,10 +9,11 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
 # fonts-sawarabi-gothic has the Japanese catalogue's glyphs; the package recommends it.
 # dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds.
-# librsvg2-bin: rsvg-convert, which draws the icons.
+# librsvg2-bin: rsvg-convert, which draws the icons. qt6-translations-l10n: Qt's own texts in
+# the panel's languages; the package recommends it.
 build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libqt6test6 qt6-tools-dev
     qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic
-    librsvg2-bin)
+    librsvg2-bin qt6-translations-l10n)
 
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
@@ -88,7 +89,8 @@ ensure_commands() {
 # made again only when missing, incomplete or made for another list of packages. It is made in a
 # scratch folder and moved into place only when complete, so a cut download never counts.
 armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
-    fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config)
+    fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config
+    qt6-translations-l10n)
 armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
 ensure_armel_root() {
     local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"

@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QScrollArea>
 #include <QWidget>
@@ -62,8 +63,17 @@ void HandheldApplication::showMainWidget(QWidget *widget, bool /*noMaximize*/)
 
 bool HandheldApplication::installTranslations(const QLocale &locale)
 {
+    removeTranslator(&m_qtTranslator);
     removeTranslator(&m_translator);
-    return m_translator.load(locale, QStringLiteral("pelvaro"), QStringLiteral("_"),
-                             QStringLiteral(":/i18n")) &&
-           installTranslator(&m_translator);
+    if (!m_translator.load(locale, QStringLiteral("pelvaro"), QStringLiteral("_"),
+                           QStringLiteral(":/i18n")))
+        return false;
+    // Qt's own texts, such as a spin box's context menu, in the language of the catalogue that
+    // matched, so that the window speaks one language; where Qt's catalogues are not installed,
+    // they stay English.
+    if (m_qtTranslator.load(QLocale(m_translator.language()), QStringLiteral("qtbase"),
+                            QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTranslator);
+    return installTranslator(&m_translator);
 }

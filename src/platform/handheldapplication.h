@@ -25,11 +25,13 @@ public:
     // smaller, the window fills the screen and scrolls over the widget, which keeps its size.
     void showMainWidget(QWidget *widget, bool noMaximize = false);
 
-    // Installs the program's catalogue for `locale` in place of the one installed before; false
-    // where none matches, and the texts stay as they are.
+    // Installs the program's catalogue for `locale`, and Qt's own in the same language, in place
+    // of those installed before; false where the program has none for `locale`, and every text
+    // is then English.
     bool installTranslations(const QLocale &locale);
 
 private:
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     std::unique_ptr<QScrollArea> m_scrollingWindow;
 };
