@@ -149,3 +149,38 @@ build_project() {
     fi
     cmake --build "$build_dir" ${build_targets[@]:+--target "${build_targets[@]}"} >&2
 }
+
+# Makes a release tarball of the last commit with git archive, unpacks it in a scratch folder and
+# builds and tests it as Debian's debhelper would: the build folder obj-<multiarch> inside the
+# source tree, build type None, debhelper's install folders and generator, dpkg-buildflags'
+# flags with CPPFLAGS added to CFLAGS and CXXFLAGS. The scratch folder is removed when the
+# suite passes and kept, with its path said, when it does not.
+test_release_tarball() {
+    git -C "$repo_root" rev-parse --verify -q HEAD >/dev/null ||
+        { say "a release tarball is made from a git checkout, and $repo_root is none"; exit 2; }
+    local scratch multiarch werror=OFF
+    [ "${CI:-}" = true ] && werror=ON
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/pelvaro-release.XXXXXXXX")
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    git -C "$repo_root" archive --format=tar --prefix=pelvaro/ HEAD | tar -C "$scratch" -xf -
+    say "testing a release tarball of $(git -C "$repo_root" log -1 --format=%h) in $scratch/pelvaro"
+    if ! (
+        cd "$scratch/pelvaro"
+        export SOURCE_DATE_EPOCH
+        SOURCE_DATE_EPOCH=$(git -C "$repo_root" log -1 --format=%ct)
+        eval "$(dpkg-buildflags --export=sh)"
+        export CFLAGS="$CFLAGS $CPPFLAGS" CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+        cmake -S . -B "obj-$multiarch" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=None \
+            -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_SYSCONFDIR=/etc \
+            -DCMAKE_INSTALL_LOCALSTATEDIR=/var -DCMAKE_INSTALL_RUNSTATEDIR=/run \
+            -DCMAKE_INSTALL_LIBDIR="lib/$multiarch" -DCMAKE_EXPORT_NO_PACKAGE_REGISTRY=ON \
+            -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF -DFETCHCONTENT_FULLY_DISCONNECTED=ON \
+            -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DPELVARO_WERROR="$werror" >&2
+        make -C "obj-$multiarch" -j"$(nproc)" >&2
+        ctest --test-dir "obj-$multiarch" --output-on-failure
+    ); then
+        say "the release tarball's suite failed; its tree is kept in $scratch/pelvaro"
+        exit 1
+    fi
+    rm -rf "$scratch"
+}

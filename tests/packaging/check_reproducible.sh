@@ -4,8 +4,13 @@
 # Makes the Debian package as the README does (scripts/run's build, then cpack) from copies of
 # the source in two folders, one after the other, without SOURCE_DATE_EPOCH. They must be the
 # same to the byte:   check_reproducible.sh SOURCE-DIR
+# It copies what git tracks and dates by the last commit, so it needs the git checkout.
 set -uo pipefail
 source "$(dirname "$0")/../check.sh"
+if [ "$(git -C "$1" rev-parse --show-toplevel 2>/dev/null)" != "$(cd "$1" && pwd)" ]; then
+    echo "SKIP: $1 is no git checkout, and this check copies what git tracks"
+    exit 77
+fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 unset SOURCE_DATE_EPOCH
