@@ -13,9 +13,11 @@ for tool in $launcher dbus-send; do
 done
 $launcher --launch-immediately &
 trap 'kill $!' EXIT
-for _ in $(seq 50); do
+# The bus, waited for up to a minute, however busy the machine.
+for try in $(seq 600) fail; do
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         >/dev/null 2>&1 && break
+    [ $try = fail ] && { echo "FAIL: the AT-SPI bus did not start"; exit 1; }
     sleep 0.1
 done
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$@"

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The shell tests' helpers: check each result and end with summary; start_panel on X.
+# The shell tests' helpers: check each result and end with summary; wait_for an event;
+# start_panel on X.
 # shellcheck shell=bash
 
 passes=0 failures=0
@@ -23,20 +24,43 @@ summary() {
     return 1
 }
 
+# Runs COMMAND until it succeeds, for up to a minute, however busy the machine; where it never
+# does, fails the test's count and returns 1.
+wait_for() { # WHAT COMMAND [ARG...]
+    local deadline=$((SECONDS + 60))
+    until "${@:2}"; do
+        if [ $SECONDS -ge $deadline ]; then
+            echo "FAIL: waited a minute for $1"
+            failures=$((failures + 1))
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
 # Starts the command given on the X display and sets program (its pid) and window (the id of
-# its visible window titled "pelvaro", waited for up to 20 s).
+# its visible window titled "pelvaro").
 start_panel() { # COMMAND [ARG...]
     QT_QPA_PLATFORM=xcb "$@" &
     program=$!
-    local why="the panel's window did not appear on $DISPLAY"
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^pelvaro$' 2>/dev/null | head -n1)
-        [ -n "$window" ] && return 0
-        kill -0 "$program" 2>/dev/null || { why="the program ended before its window appeared"; break; }
-        sleep 0.2
-    done
-    echo "FAIL: $why"
+    window=
+    wait_for "the panel's window on $DISPLAY" panel_shown_or_ended
+    [ -n "$window" ] && return 0
+    ended "$program" && check "the program runs until its window appears" running ended
     kill "$program" 2>/dev/null
-    failures=$((failures + 1))
     return 1
 }
+panel_shown_or_ended() {
+    window=$(xdotool search --onlyvisible --name '^pelvaro$' 2>/dev/null | head -n1)
+    [ -n "$window" ] || ended "$program"
+}
+ended() { ! kill -0 "$1" 2>/dev/null; } # PID
+
+# The file's bytes, as od shows them, once a write has changed them from BEFORE: the program
+# writes its line in one call, so the file then holds it whole, never the empty file that its
+# opening for writing leaves for a moment.
+changed_bytes() { # FILE BEFORE
+    wait_for "$1 to change" written_over "$1" "$2"
+    od -An -c "$1"
+}
+written_over() { [ -s "$1" ] && [ "$(od -An -c "$1")" != "$2" ]; }

@@ -149,7 +149,7 @@ void AppearanceTest::disabledWidgetsDrawGrey()
 {
     pelvaro panel;
     panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(QTest::qWaitForWindowExposed(&panel, 60000));
     panel.showRunModeFreq->display(888);
     panel.showRunModeFreq->setEnabled(false);
     panel.writeCCCR->setEnabled(false);
@@ -223,7 +223,7 @@ void AppearanceTest::fontsHoldWhenTheApplicationFontChanges()
     QFETCH(QFont, applicationFont);
     pelvaro panel;
     panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(QTest::qWaitForWindowExposed(&panel, 60000));
     // Fonts changed behind the panel's back show that the change reaches the refresh.
     for (QWidget *widget :
          {static_cast<QWidget *>(panel.TextLabel1), static_cast<QWidget *>(panel.showLCDFreq),

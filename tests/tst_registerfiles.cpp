@@ -167,7 +167,7 @@ void RegisterFilesTest::writesNothingUnasked()
 
     pelvaro panel;
     panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QVERIFY(QTest::qWaitForWindowExposed(&panel, 60000));
     for (QSpinBox *spin : panel.findChildren<QSpinBox *>()) {
         for (int value = spin->maximum(); value >= 0; --value)
             spin->setValue(value);
@@ -182,7 +182,7 @@ void RegisterFilesTest::leavesThePanelAsItWasAfterAWrite()
 {
     pelvaro panel;
     panel.show();
-    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    QVERIFY(QTest::qWaitForWindowActive(&panel, 60000));
     panel.changeL->setValue(20);
     panel.changeVCORE->setValue(3);
     const PanelState before = panel_state(panel);

@@ -36,17 +36,36 @@ require_simulated_device() { # DIR
     exit 1
 }
 
-# Asks the window to close and sets exit_status to the program's, or to "timeout" after 10 s.
+# A TCP port on the loopback address that no one listens on now.
+free_port() {
+    perl -MIO::Socket::INET -e \
+        'print IO::Socket::INET->new(Listen => 1, LocalAddr => "127.0.0.1", LocalPort => 0)->sockport'
+}
+
+# Asks the window to close and sets exit_status to the program's, or to "timeout".
 close_and_wait() { # WINDOW PID
     "${xclose[@]}" "$1"
     exit_status=timeout
-    for _ in $(seq 100); do
-        if ! kill -0 "$2" 2>/dev/null; then
-            wait "$2"
-            exit_status=$?
-            return
-        fi
-        sleep 0.1
-    done
-    kill "$2" 2>/dev/null
+    wait_for "the program to end" ended "$2" || { kill "$2"; return; }
+    wait "$2"
+    exit_status=$?
 }
+
+# Watches FOLDER from outside the program with inotify, one event a line ("EVENTS NAME") into
+# EVENTS, and waits until the watches are established; sets watcher.
+watch_folder() { # FOLDER EVENTS
+    inotifywait -m --format '%e %f' -e modify,close_write,attrib,create,delete,move "$1" \
+        >"$2" 2>"$2.log" &
+    watcher=$!
+    wait_for "inotify's watches on $1" grep -q '^Watches established' "$2.log"
+}
+
+# Returns once the watcher has reported every event in FOLDER until now: it makes a marker file
+# and waits for its event, which comes after all before it. device_events leaves the markers out.
+fences=0
+fence() { # FOLDER EVENTS
+    fences=$((fences + 1))
+    : >"$1/.fence-$fences"
+    wait_for "inotify's report of .fence-$fences" grep -q " \.fence-$fences\$" "$2"
+}
+device_events() { grep -v ' \.fence-[0-9]*$' "$1"; } # EVENTS

@@ -20,12 +20,11 @@ device=$work/device
 mkdir "$device"
 require_simulated_device "$device"
 
-port=$((20000 + $$ % 20000))
 start_on_framebuffer() { # WIDTHxHEIGHT
     # Register texts that differ from the lines a write puts there, so that every write shows.
     printf '2000210\n' >"$device/CCCR"
     printf '1A\n' >"$device/VCORE"
-    port=$((port + 1))
+    port=$(free_port)
     "$simulated_device" "$device" -- "${pelvaro[@]}" \
         -platform "vnc:size=$1:depth=16:port=$port" >"$work/pelvaro-$1.log" 2>&1 &
     program=$!
@@ -37,21 +36,23 @@ stop_program() { # WIDTHxHEIGHT
     cat "$work/pelvaro-$1.log"
 }
 bytes() { od -An -c "$@"; }
-# The file's bytes once they are the expected ones, or after 5 s.
+# The file's bytes once they are the expected ones, waited for.
 settled_bytes() { # FILE EXPECTED-BYTES
-    for _ in $(seq 50); do
-        [ "$(bytes "$1")" = "$2" ] && break
-        sleep 0.1
-    done
+    wait_for "$1 to hold the line written" holds "$1" "$2"
     bytes "$1"
 }
-# Presses the top- or bottom-most write button on the screen, and checks what each file holds.
+holds() { [ "$(bytes "$1")" = "$2" ]; } # FILE BYTES
+# Presses the top- or bottom-most write button on the screen, and checks what each file holds:
+# first the file the button writes, then, once that write is done, the other.
 press_and_expect() { # top|bottom SCREEN-FILE BUTTON CCCR-TEXT VCORE-TEXT
     "${vnc[@]}" $port press-red "$1" "$2" >/dev/null
-    local cccr vcore
-    cccr=$(printf "$4" | bytes) vcore=$(printf "$5" | bytes)
-    check "after $3, CCCR holds $4" "$cccr" "$(settled_bytes "$device/CCCR" "$cccr")"
-    check "after $3, VCORE holds $5" "$vcore" "$(settled_bytes "$device/VCORE" "$vcore")"
+    local -A text=([CCCR]=$4 [VCORE]=$5)
+    local written=${3#Write } other=CCCR file
+    [ "$written" = CCCR ] && other=VCORE
+    for file in "$written" "$other"; do
+        check "after $3, $file holds ${text[$file]}" "$(printf "${text[$file]}" | bytes)" \
+            "$(settled_bytes "$device/$file" "$(printf "${text[$file]}" | bytes)")"
+    done
 }
 
 # The VGA screen, 640 x 480 at 16 bits per pixel: the panel fits, and is its own window at the

@@ -13,27 +13,24 @@ set -uo pipefail
 source "$(dirname "$0")/common.sh"
 require_tools xdotool inotifywait strace
 
-count() { grep -c -E "$1" "$2"; } # PATTERN FILE
+count() { cat "${@:2}" | grep -c -E "$1"; } # PATTERN FILE...
 
 work=$(mktemp -d)
 device=$work/device
 mkdir "$device"
 printf '02000210\n' >"$device/CCCR"
 printf '0A\n' >"$device/VCORE"
-events=$work/events trace=$work/trace
+events=$work/events trace=$work/trace watcher=
 trap 'kill $watcher 2>/dev/null; rm -rf "$work"' EXIT
 
 require_simulated_device "$device"
+watch_folder "$device" "$events" || { summary; exit 1; }
 
-inotifywait -m -q --format '%e %f' -e modify,close_write,attrib,create,delete,move \
-    "$device" >"$events" 2>"$work/inotify.log" &
-watcher=$!
-sleep 0.5
-
+# strace writes each thread's calls into a file of its own, trace.TID, so that no call of one
+# thread is split by another's.
 start_panel "$simulated_device" "$device" -- \
-    strace -f -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write,sync \
+    strace -ff -qq -e trace=open,openat,creat,truncate,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,write,sync \
     -e signal=none -s 64 -o "$trace" "${pelvaro[@]}" || { summary; exit 1; }
-sleep 1
 
 # Spin boxes as "name x y maximum": each is clicked, then turned from 0 to its maximum and back
 # twenty times with the arrow keys.
@@ -56,27 +53,23 @@ SPINS
 # that the keys arrived.
 xdotool mousemove --window "$window" 85 345 click 1 key Up
 xdotool mousemove --window "$window" 535 105 click 1 key Up
-sleep 2
 echo "turned the spin boxes through $changes changes"
 
-check "no change to the device's files before a click" 0 "$(grep -c . "$events")"
-check "no register file opened for writing before a click" 0 \
-    "$(count 'zaurus/(CCCR|VCORE)", O_(WRONLY|RDWR)' "$trace")"
-
+# A click's write comes after everything the program did before it. So once the watcher has
+# reported all until a click's write, the log shows what the turning did.
 click_and_wait() { # X Y FILE: clicks and waits for the file's close after writing
     local before
     before=$(count "CLOSE_WRITE.* $3\$" "$events")
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    for _ in $(seq 100); do
-        [ "$(count "CLOSE_WRITE.* $3\$" "$events")" -gt "$before" ] && break
-        sleep 0.1
-    done
-    sleep 0.3
+    wait_for "$3 to be written" closed_more_than "$3" "$before"
+    fence "$device" "$events"
 }
+closed_more_than() { [ "$(count "CLOSE_WRITE.* $1\$" "$events")" -gt "$2" ]; } # FILE COUNT
 click_and_wait 565 325 CCCR
+check "no change to the device's files before a click: Write CCCR's is the first" \
+    "MODIFY CCCR CLOSE_WRITE,CLOSE CCCR" "$(device_events "$events" | uniq | head -n 2 | xargs)"
 check "one click on Write CCCR closes CCCR after writing once" 1 \
     "$(count 'CLOSE_WRITE.* CCCR$' "$events")"
-check "and writes its 9 bytes in one write" 1 "$(count 'write\(.*"00000001\\n", 9\) += 9' "$trace")"
 check "CCCR holds the line" "00000001" "$(cat "$device/CCCR")"
 check "VCORE untouched by Write CCCR" 0 "$(count ' VCORE$' "$events")"
 
@@ -84,23 +77,30 @@ click_and_wait 535 195 VCORE
 click_and_wait 535 195 VCORE
 check "two clicks on Write VCORE close VCORE after writing twice" 2 \
     "$(count 'CLOSE_WRITE.* VCORE$' "$events")"
-check "each writes its 3 bytes in one write" 2 "$(count 'write\(.*"01\\n", 3\) += 3' "$trace")"
 check "VCORE holds the line" "01" "$(cat "$device/VCORE")"
 check "CCCR still closed after writing once" 1 "$(count 'CLOSE_WRITE.* CCCR$' "$events")"
 check "nothing created, removed or moved in the device" 0 \
-    "$(count '^(CREATE|DELETE|MOVED)' "$events")"
-check "register files opened for writing once per click" 3 \
-    "$(count 'zaurus/(CCCR|VCORE)", O_WRONLY' "$trace")"
-check "the file systems flushed right before each write" "sync CCCR sync VCORE sync VCORE" \
-    "$(grep -o -E 'sync\(\)|zaurus/(CCCR|VCORE)", O_WRONLY' "$trace" |
-        sed -E 's/sync\(\)/sync/; s/.*(CCCR|VCORE).*/\1/' | xargs)"
+    "$(device_events "$events" | grep -c -E '^(CREATE|DELETE|MOVED)')"
 
 close_and_wait "$window" $program
+
+# strace has ended with the program, and its files are complete. The thread that wrote the
+# register files shows their order.
+writer=$(grep -l -E 'zaurus/(CCCR|VCORE)", O_WRONLY' "$trace".* | head -n 1)
+check "no register file opened for writing before a click" 0 \
+    "$(sed '/sync()/q' "${writer:-/dev/null}" | grep -c -E 'zaurus/(CCCR|VCORE)", O_(WRONLY|RDWR)')"
+check "CCCR's 9 bytes written in one write" 1 "$(count 'write\(.*"00000001\\n", 9\) += 9' "$trace".*)"
+check "each VCORE click's 3 bytes in one write" 2 "$(count 'write\(.*"01\\n", 3\) += 3' "$trace".*)"
+check "register files opened for writing once per click" 3 \
+    "$(count 'zaurus/(CCCR|VCORE)", O_(WRONLY|RDWR)' "$trace".*)"
+check "the file systems flushed right before each write" "sync CCCR sync VCORE sync VCORE" \
+    "$(grep -o -E 'sync\(\)|zaurus/(CCCR|VCORE)", O_WRONLY' "${writer:-/dev/null}" |
+        sed -E 's/sync\(\)/sync/; s/.*(CCCR|VCORE).*/\1/' | xargs)"
 
 # Everything else the process opened for writing, created, renamed or removed, failed
 # attempts left out. A path that the emulator found under its root is judged by the path the
 # program asked for.
-others=$(grep -E 'O_(WRONLY|RDWR|CREAT)|creat\(|rename|unlink|truncate\(|mkdir' "$trace" |
+others=$(cat "$trace".* | grep -E 'O_(WRONLY|RDWR|CREAT)|creat\(|rename|unlink|truncate\(|mkdir' |
     grep -v -E '= -1 |zaurus/(CCCR|VCORE)' | grep -o -E '"[^"]*"' |
     awk -v root="\"$emulator_root/" 'index($0, root) == 1 { $0 = "\"/" substr($0, length(root) + 1) } 1' |
     sort -u)

@@ -18,10 +18,10 @@ use Time::HiRes qw(sleep);
 
 my ($port, $command, @arguments) = @ARGV;
 local $SIG{ALRM} = sub { die "vnc.pl: no answer from the server on port $port\n" };
-alarm 60;
+alarm 120;
 
 my $vnc;
-for (1 .. 300) {
+for (1 .. 600) {
     $vnc = Net::VNC->new({hostname => '127.0.0.1', port => $port});
     $vnc->depth(24); # 32-bit pixels, which Qt converts correctly; its 16-bit stream is not
     last if eval { $vnc->login; 1 };
@@ -90,5 +90,7 @@ if ($command eq 'screen') {
 } else {
     die "vnc.pl: unknown command '$command'\n";
 }
-# Let the server take the last events before the connection closes.
-sleep 0.5;
+# The server reads what a client sends in order: once it has answered a request sent after the
+# last events, it has taken them. It may drop the connection at that request after keys, as Qt's
+# server does, but then it has read them too.
+eval { $vnc->capture } if $command =~ /^(tab|tap|press-red)$/;

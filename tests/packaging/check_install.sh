@@ -49,10 +49,11 @@ if [ -n "${DISPLAY:-}" ] && command -v xdotool xprop >/dev/null; then
         "$(xprop -id "$window" WM_CLASS | sed 's/.*, "\(.*\)"/\1/')"
     check "the window carries a 48 x 48 icon" 1 \
         "$(xprop -id "$window" _NET_WM_ICON | grep -c 'Icon (48 x 48)')"
-    xdotool mousemove --window "$window" 535 105 click 1 key Down sleep 0.3 \
-        mousemove --window "$window" 535 195 click 1 sleep 0.5 # VCORE 10 to 9, Write VCORE
-    check "Write VCORE writes into the device in that home" "$(printf '09\n' | od -c)" \
-        "$(od -c "$home/.local/state/pelvaro/simulated-device/VCORE")"
+    vcore=$home/.local/state/pelvaro/simulated-device/VCORE
+    xdotool mousemove --window "$window" 535 105 click 1 key Down \
+        mousemove --window "$window" 535 195 click 1 # VCORE 10 to 9, Write VCORE
+    check "Write VCORE writes into the device in that home" "$(printf '09\n' | od -An -c)" \
+        "$(changed_bytes "$vcore" "$(printf '0A\n' | od -An -c)")"
     kill "$program" && rm -rf "$home"
 fi
 summary
