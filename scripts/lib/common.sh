@@ -84,6 +84,15 @@ ensure_commands() {
     exit 1
 }
 
+# The Debian registry that this machine's apt uses, or PELVARO_DEBIAN_MIRROR where set.
+debian_mirror() {
+    local mirror=${PELVARO_DEBIAN_MIRROR:-}
+    [ -n "$mirror" ] || mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null |
+        grep -E '^(URIs:|deb )' | grep -o -E 'https?://[^ ]+/debian/?( |$)' | head -n 1 |
+        tr -d ' ' || true)
+    echo "${mirror:-http://deb.debian.org/debian}"
+}
+
 # The Debian 12 armel system root that the armel build links against and qemu-arm runs in:
 # made once in the user's cache folder, from the Debian registry this machine's apt uses, and
 # made again only when missing, incomplete or made for another list of packages. It is made in a
@@ -98,11 +107,8 @@ ensure_armel_root() {
         [ -e "$armel_root/usr/lib/arm-linux-gnueabi/cmake/Qt6/Qt6Config.cmake" ]; then
         return 0
     fi
-    local mirror=${PELVARO_DEBIAN_MIRROR:-}
-    [ -n "$mirror" ] || mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null |
-        grep -E '^(URIs:|deb )' | grep -o -E 'https?://[^ ]+/debian/?( |$)' | head -n 1 |
-        tr -d ' ' || true)
-    mirror=${mirror:-http://deb.debian.org/debian}
+    local mirror
+    mirror=$(debian_mirror)
     local scratch=$armel_root.partial
     say "making the Debian 12 armel system root in $armel_root from $mirror"
     rm -rf "$scratch" && mkdir -p "$(dirname "$armel_root")"

@@ -1,0 +1,119 @@
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
+# The emulated Zaurus, shared by the scripts: its kernel, its Debian armel root and the disk
+# made of them with pelvaro's package, and qemu's PXA270 clamshell that boots it.
+# shellcheck shell=bash
+
+zaurus_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
+# Packages the kernel build needs, and the emulator.
+zaurus_packages=(linux-source-6.1 gcc-arm-linux-gnueabi make bc bison flex libssl-dev libelf-dev
+    cpio xz-utils qemu-system-arm mmdebstrap qemu-user e2fsprogs dpkg-dev)
+
+# Builds (once) the kernel from Debian's linux-source-6.1 with the project's fragment over
+# allnoconfig, in the cache, keyed on the source's version and the fragment; sets
+# zaurus_kernel_build (the kbuild output folder) and zaurus_kernel (its zImage).
+ensure_zaurus_kernel() {
+    local version fragment=$repo_root/zaurus/kernel.config key source
+    version=$(dpkg-query -W -f='${Version}' linux-source-6.1)
+    key=$( { echo "$version"; cat "$fragment"; } | sha256sum | cut -c1-16)
+    source=$zaurus_cache/linux-source-$version
+    zaurus_kernel_build=$zaurus_cache/zaurus-kernel-$key
+    zaurus_kernel=$zaurus_kernel_build/arch/arm/boot/zImage
+    [ -e "$zaurus_kernel_build/.pelvaro-complete" ] && return 0
+    if [ ! -e "$source/.pelvaro-complete" ]; then
+        say "unpacking Linux $version into $source (once; about a minute)"
+        rm -rf "$source" "$zaurus_cache"/linux-source-*
+        mkdir -p "$source"
+        tar -C "$source" --strip-components=1 -xf /usr/src/linux-source-6.1.tar.xz
+        touch "$source/.pelvaro-complete"
+    fi
+    say "building the Zaurus's kernel in $zaurus_kernel_build (once; about 8 minutes on 2 cores)"
+    rm -rf "$zaurus_cache"/zaurus-kernel-*
+    local kbuild=(make -C "$source" O="$zaurus_kernel_build" ARCH=arm
+        CROSS_COMPILE=arm-linux-gnueabi- KBUILD_BUILD_TIMESTAMP="@${SOURCE_DATE_EPOCH:-0}"
+        KBUILD_BUILD_USER=pelvaro KBUILD_BUILD_HOST=pelvaro)
+    "${kbuild[@]}" -s KCONFIG_ALLCONFIG="$fragment" allnoconfig >&2
+    # kconfig drops what it cannot choose without a word: every line must have stayed.
+    local dropped
+    dropped=$(grep -E '^CONFIG_' "$fragment" | grep -v -x -F -f "$zaurus_kernel_build/.config") || true
+    if [ -n "$dropped" ]; then
+        say "the kernel configuration could not take: $(echo $dropped)"
+        exit 1
+    fi
+    # The kernel and what out-of-tree modules are built against.
+    "${kbuild[@]}" -s -j"$(nproc)" zImage modules >&2
+    touch "$zaurus_kernel_build/.pelvaro-complete"
+}
+
+# The Zaurus's Debian armel system, for a package DEB: what the package depends on and recommends
+# (the first of alternatives), and what the machine's init calls on. Made once in the cache with
+# mmdebstrap, again when that list changes, with its font cache built as the Zaurus reads it.
+# Sets zaurus_root.
+ensure_zaurus_root() { # DEB
+    local packages wanted stamp scratch mirror
+    packages=$(dpkg-deb -f "$1" Depends Recommends | sed -E 's/^[A-Za-z-]+: //' | tr ',' '\n' |
+        sed -E 's/\|.*//; s/\(.*\)//; s/ //g' | grep . | sort -u | xargs)
+    packages="$packages bash coreutils util-linux fontconfig"
+    zaurus_root=$zaurus_cache/zaurus-root
+    stamp=$zaurus_root/.pelvaro-root wanted="bookworm armel $packages"
+    [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ] && return 0
+    mirror=$(debian_mirror)
+    scratch=$zaurus_root.partial
+    say "making the Zaurus's Debian 12 armel system in $zaurus_root from $mirror: $packages"
+    rm -rf "$scratch" && mkdir -p "$zaurus_cache"
+    if ! mmdebstrap --quiet --variant=extract --arch=armel --include="${packages// /,}" \
+        bookworm "$scratch" "deb $mirror bookworm main" >&2; then
+        rm -rf "$scratch"
+        say "could not make the Zaurus's system with mmdebstrap (above: why)"
+        exit 1
+    fi
+    rm -rf "$scratch"/var/cache/apt/archives/*.deb "$scratch"/var/lib/apt/lists/*
+    # fontconfig under qemu-arm: paths and folder dates of the root's own, so that the caches
+    # hold in the Zaurus.
+    qemu-arm -cpu pxa270 -L "$scratch" -E FONTCONFIG_SYSROOT="$scratch" \
+        "$scratch/usr/bin/fc-cache" -s -f >&2
+    printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
+    rm -rf "$zaurus_root"
+    mv "$scratch" "$zaurus_root"
+}
+
+# Makes the CF microdrive's ext4 image IMG from the Zaurus's system with DEB unpacked as dpkg
+# would, and the machine's init; without root rights.
+make_zaurus_disk() { # IMG DEB
+    local tree
+    tree=$(mktemp -d)
+    cp -a "$zaurus_root/." "$tree"
+    dpkg-deb -x "$2" "$tree"
+    install -m 0755 "$repo_root/zaurus/init" "$tree/sbin/pelvaro-init"
+    # What base-passwd's scripts would have written: the machine's one user.
+    echo 'root:x:0:0:root:/root:/bin/bash' >"$tree/etc/passwd"
+    echo 'root:x:0:' >"$tree/etc/group"
+    mkdir -p "$tree"/{proc,sys,dev,tmp,run,root}
+    rm -f "$1"
+    # Room for the panel's files and the caches it may write: 64 MiB beyond what it holds.
+    truncate -s "$(($(du -s -m "$tree" | cut -f1) + 64))M" "$1"
+    mkfs.ext4 -q -F -L zaurus -d "$tree" "$1"
+    rm -rf "$tree"
+}
+
+# The command that boots MACHINE (spitz, borzoi or terrier) from the disk IMG, with qemu's
+# options given after it.
+zaurus_command() { # MACHINE IMG
+    zaurus_qemu=(qemu-system-arm -M "$1" -kernel "$zaurus_kernel"
+        -drive "if=ide,format=raw,file=$2"
+        -append "console=ttyS0 root=/dev/sda rootwait rw init=/sbin/pelvaro-init")
+}
+
+# Builds what the emulated Zaurus runs, where missing: the armel build and its package (as the
+# README makes it), the kernel and the system. Sets zaurus_deb, zaurus_kernel and zaurus_root.
+ensure_zaurus_parts() {
+    ensure_armel_root
+    local armel_build=$repo_root/build-armel
+    build_project "$armel_build" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/armel-toolchain.cmake" \
+        -DPELVARO_SYSROOT="$armel_root"
+    rm -rf "$armel_build/zaurus-package"
+    (cd "$armel_build" && cpack -G DEB -B "$armel_build/zaurus-package") >&2
+    zaurus_deb=$(ls "$armel_build"/zaurus-package/*.deb)
+    ensure_zaurus_kernel
+    ensure_zaurus_root "$zaurus_deb"
+}
