@@ -24,18 +24,25 @@ summary() {
     return 1
 }
 
-# Runs COMMAND until it succeeds, for up to a minute, however busy the machine; where it never
-# does, fails the test's count and returns 1.
+# Runs COMMAND until it succeeds, for up to wait_seconds (a minute), however busy the machine;
+# where it never does, fails the test's count and returns 1.
+wait_seconds=60
 wait_for() { # WHAT COMMAND [ARG...]
-    local deadline=$((SECONDS + 60))
+    local deadline=$((SECONDS + wait_seconds))
     until "${@:2}"; do
         if [ $SECONDS -ge $deadline ]; then
-            echo "FAIL: waited a minute for $1"
+            echo "FAIL: waited $wait_seconds s for $1"
             failures=$((failures + 1))
             return 1
         fi
         sleep 0.1
     done
+}
+
+# A TCP port on the loopback address that no one listens on now.
+free_port() {
+    perl -MIO::Socket::INET -e \
+        'print IO::Socket::INET->new(Listen => 1, LocalAddr => "127.0.0.1", LocalPort => 0)->sockport'
 }
 
 # Starts the command given on the X display and sets program (its pid) and window (the id of

@@ -36,12 +36,6 @@ require_simulated_device() { # DIR
     exit 1
 }
 
-# A TCP port on the loopback address that no one listens on now.
-free_port() {
-    perl -MIO::Socket::INET -e \
-        'print IO::Socket::INET->new(Listen => 1, LocalAddr => "127.0.0.1", LocalPort => 0)->sockport'
-}
-
 # Asks the window to close and sets exit_status to the program's, or to "timeout".
 close_and_wait() { # WINDOW PID
     "${xclose[@]}" "$1"
