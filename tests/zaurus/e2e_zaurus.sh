@@ -76,24 +76,23 @@ check "the Zaurus shows the panel as the build machine does" yes "$([ "$differin
 # reaches Write VCORE. Then four Shift+Tabs go back to L, Up makes it 17, and two Tabs reach
 # Write CCCR.
 files=/root/.local/state/pelvaro/simulated-device
-holds() { [ "$("$tool" "$work/console" run "od -An -c $files/$1")" = "$(printf "$2" | od -An -c)" ]; }
+line() { printf "$1" | od -An -c; } # TEXT: its bytes, as od shows them
+guest_bytes() { "$tool" "$work/console" run "od -An -c $files/$1"; } # FILE, read in the machine
+holds() { [ "$(guest_bytes "$1")" = "$(line "$2")" ]; } # FILE TEXT
 "$tool" "$work/monitor" keys tab tab tab tab tab up tab spc
 wait_for "Write VCORE on $machine" holds VCORE '0B\n'
-check "keys on the Zaurus write VCORE 0B" "$(printf '0B\n' | od -An -c)" \
-    "$("$tool" "$work/console" run "od -An -c $files/VCORE")"
+check "keys on the Zaurus write VCORE 0B" "$(line '0B\n')" "$(guest_bytes VCORE)"
 "$tool" "$work/monitor" keys shift-tab shift-tab shift-tab shift-tab up tab tab spc
 wait_for "Write CCCR on $machine" holds CCCR '02000211\n'
-check "keys on the Zaurus write CCCR 02000211" "$(printf '02000211\n' | od -An -c)" \
-    "$("$tool" "$work/console" run "od -An -c $files/CCCR")"
+check "keys on the Zaurus write CCCR 02000211" "$(line '02000211\n')" "$(guest_bytes CCCR)"
 screen_differs_by written >/dev/null
 
 # On the disk, once the Zaurus has put it in order.
 "$tool" "$work/console" run "sync; mount -o remount,ro /" >/dev/null
 kill $qemu && wait $qemu 2>/dev/null
 qemu=
-check "the disk holds VCORE 0B" "$(printf '0B\n' | od -An -c)" \
-    "$(debugfs -R "cat $files/VCORE" "$work/disk.img" 2>/dev/null | od -An -c)"
-check "the disk holds CCCR 02000211" "$(printf '02000211\n' | od -An -c)" \
-    "$(debugfs -R "cat $files/CCCR" "$work/disk.img" 2>/dev/null | od -An -c)"
+disk_bytes() { debugfs -R "cat $files/$1" "$work/disk.img" 2>/dev/null | od -An -c; } # FILE
+check "the disk holds VCORE 0B" "$(line '0B\n')" "$(disk_bytes VCORE)"
+check "the disk holds CCCR 02000211" "$(line '02000211\n')" "$(disk_bytes CCCR)"
 [ $failures -eq 0 ] || console_tail
 summary
