@@ -78,12 +78,14 @@ ensure_zaurus_root() { # DEB
 }
 
 # Makes the CF microdrive's ext4 image IMG from the Zaurus's system with DEB unpacked as dpkg
-# would, and the machine's init; without root rights.
-make_zaurus_disk() { # IMG DEB
+# would, the machine's init and, laid over them, what the folder EXTRA holds; without root
+# rights.
+make_zaurus_disk() { # IMG DEB [EXTRA]
     local tree
     tree=$(mktemp -d)
     cp -a "$zaurus_root/." "$tree"
     dpkg-deb -x "$2" "$tree"
+    [ -z "${3:-}" ] || cp -a "$3/." "$tree"
     install -m 0755 "$repo_root/zaurus/init" "$tree/sbin/pelvaro-init"
     # What base-passwd's scripts would have written: the machine's one user.
     echo 'root:x:0:0:root:/root:/bin/bash' >"$tree/etc/passwd"
