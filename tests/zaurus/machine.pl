@@ -6,6 +6,8 @@
 #
 #   machine.pl MONITOR keys KEY...     presses each key (qemu's names: tab, up, spc) in turn
 #   machine.pl MONITOR screen FILE     saves the screen as a PNG
+#   machine.pl MONITOR lit             prints the screen's size and how many of its pixels are
+#                                      not black, as WIDTH HEIGHT COUNT
 #   machine.pl SERIAL run COMMAND      runs COMMAND in the root shell, prints its output
 #   machine.pl compare A B             prints how many pixels differ between two pictures of one
 #                                      size by more than a 16-bit screen's step (8 in a channel)
@@ -73,6 +75,14 @@ if ($command eq 'compare') {
     $image->image_set_format('png');
     $image->save($arguments[0]);
     print $image->width, 'x', $image->height, "\n";
+} elsif ($command eq 'lit') {
+    my $socket = connect_to();
+    read_until($socket, qr/\(qemu\) $/);
+    my $ppm = tempdir(CLEANUP => 1) . '/screen.ppm';
+    monitor($socket, "screendump $ppm");
+    open(my $file, '<:raw', $ppm) or die "machine.pl: no screen from $where\n";
+    my ($width, $height, $pixels) = do { local $/; <$file> } =~ /^P6\s+(\d+)\s+(\d+)\s+\d+\s(.*)$/s;
+    print "$width $height ", scalar(grep { $_ ne "\0\0\0" } unpack('(a3)*', $pixels)), "\n";
 } elsif ($command eq 'run') {
     my $socket = connect_to();
     # The shell echoes the line; the quotes keep the echo from matching the markers.
