@@ -18,7 +18,7 @@ trap 'rm -rf "$out"' EXIT
     echo "FAIL: cpack -G DEB"
     exit 1
 }
-deb=$(ls "$out"/*.deb)
+deb=$(ls "$out"/pelvaro_*.deb) dkms=$(ls "$out"/pelvaro-dkms_*.deb)
 
 check "package name" pelvaro "$(dpkg-deb -f "$deb" Package)"
 check "architecture from the build" "$architecture" "$(dpkg-deb -f "$deb" Architecture)"
@@ -26,8 +26,8 @@ depends=$(dpkg-deb -f "$deb" Depends | sed 's/, /\n/g') # one a line
 check "depends on Qt's widget library, found by shlibdeps" "libqt6widgets6 (>= 6" \
     "$(grep -o '^libqt6widgets6 (>= 6' <<<"$depends")"
 check "depends on the C library" "libc6 (>= " "$(grep -o '^libc6 (>= ' <<<"$depends")"
-check "suggests Qt's VNC screen, and does not depend on it" qt6-qpa-plugins \
-    "$(dpkg-deb -f "$deb" Suggests)$(grep -x qt6-qpa-plugins <<<"$depends")"
+check "suggests Qt's VNC screen and the kernel module, and depends on neither" \
+    "qt6-qpa-plugins, pelvaro-dkms" "$(dpkg-deb -f "$deb" Suggests)$(grep -x qt6-qpa-plugins <<<"$depends")"
 check "depends on the font with Helvetica's metrics" fonts-liberation \
     "$(grep -x fonts-liberation <<<"$depends")"
 check "recommends a gothic face for the Japanese glyphs, xmessage and Qt's catalogues" \
@@ -49,7 +49,11 @@ done
 check "the program is executable" -rwxr-xr-x \
     "$(awk '$2 == "./usr/bin/pelvaro" { print $1 }' <<<"$contents")"
 
+check "the module's source is where DKMS looks, and for any architecture" \
+    "all ./usr/src/pelvaro-$(dpkg-deb -f "$deb" Version)/dkms.conf" \
+    "$(dpkg-deb -f "$dkms" Architecture) $(dpkg-deb -c "$dkms" | awk '{ print $6 }' | grep dkms.conf)"
+
 # Debian's own checker, with its info and pedantic tags shown, finds nothing to say.
-check "lintian -I --pedantic finds nothing" "" "$(lintian -I --pedantic "$deb" 2>/dev/null)"
+check "lintian -I --pedantic finds nothing" "" "$(lintian -I --pedantic "$deb" "$dkms" 2>/dev/null)"
 
 summary

@@ -22,6 +22,8 @@ for copy in one/pelvaro two/elsewhere; do
         build_project "$repo_root/build" && cd "$repo_root/build" && cpack -G DEB) >"$scratch/log" 2>&1 ||
         { cat "$scratch/log"; echo "FAIL: making the package in $copy"; exit 1; }
 done
-check "the two packages are the same to the byte" same \
-    "$(cmp "$scratch"/one/pelvaro/build/*.deb "$scratch"/two/elsewhere/build/*.deb && echo same)"
+for deb in "$scratch"/one/pelvaro/build/*.deb; do
+    check "the two ${deb##*/} are the same to the byte" same \
+        "$(cmp "$deb" "$scratch/two/elsewhere/build/${deb##*/}" && echo same)"
+done
 summary
