@@ -7,7 +7,7 @@
 zaurus_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
 # Packages the kernel build needs, and the emulator.
 zaurus_packages=(linux-source-6.1 gcc-arm-linux-gnueabi make bc bison flex libssl-dev libelf-dev
-    cpio xz-utils qemu-system-arm mmdebstrap qemu-user e2fsprogs dpkg-dev)
+    cpio xz-utils kmod qemu-system-arm mmdebstrap qemu-user e2fsprogs dpkg-dev)
 
 # Builds (once) the kernel from Debian's linux-source-6.1 with the project's fragment over
 # allnoconfig, in the cache, keyed on the source's version and the fragment; sets
@@ -53,7 +53,7 @@ ensure_zaurus_root() { # DEB
     local packages wanted stamp scratch mirror
     packages=$(dpkg-deb -f "$1" Depends Recommends | sed -E 's/^[A-Za-z-]+: //' | tr ',' '\n' |
         sed -E 's/\|.*//; s/\(.*\)//; s/ //g' | grep . | sort -u | xargs)
-    packages="$packages bash coreutils util-linux fontconfig"
+    packages="$packages bash coreutils util-linux kmod fontconfig"
     zaurus_root=$zaurus_cache/zaurus-root
     stamp=$zaurus_root/.pelvaro-root wanted="bookworm armel $packages"
     [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ] && return 0
@@ -98,6 +98,34 @@ make_zaurus_disk() { # IMG DEB [EXTRA]
     rm -rf "$tree"
 }
 
+# Builds the out-of-tree kernel module whose source is in the folder SOURCE, there, against the
+# Zaurus's kernel, as DKMS would; make's arguments given after it.
+build_zaurus_module() { # SOURCE [MAKE-ARGUMENT...]
+    local source=$1
+    shift
+    make -s -C "$zaurus_kernel_build" M="$source" ARCH=arm CROSS_COMPILE=arm-linux-gnueabi- "$@" modules
+}
+
+# Lays the kernel's own modules and the MODULE.ko files given (in updates/, where DKMS puts its
+# builds) into the folder TREE with modprobe's index, and lists every module given, by file or
+# by name, in TREE/etc/modules, which the machine's init loads in its order.
+zaurus_modules_tree() { # TREE MODULE...
+    local tree=$1 release module
+    shift
+    release=$(cat "$zaurus_kernel_build/include/config/kernel.release")
+    make -s -C "$zaurus_kernel_build" ARCH=arm INSTALL_MOD_PATH="$tree" modules_install >&2
+    mkdir -p "$tree/lib/modules/$release/updates" "$tree/etc"
+    : >"$tree/etc/modules"
+    for module in "$@"; do
+        [[ $module != *.ko ]] || install -m 0644 "$module" "$tree/lib/modules/$release/updates"
+        module=${module##*/}
+        echo "${module%.ko}" >>"$tree/etc/modules"
+    done
+    # What the build folder links to is not on the machine.
+    rm -f "$tree/lib/modules/$release/build" "$tree/lib/modules/$release/source"
+    depmod -b "$tree" "$release"
+}
+
 # The command that boots MACHINE (spitz, borzoi or terrier) from the disk IMG, with qemu's
 # options given after it.
 zaurus_command() { # MACHINE IMG
@@ -106,8 +134,9 @@ zaurus_command() { # MACHINE IMG
         -append "console=ttyS0 root=/dev/sda rootwait rw init=/sbin/pelvaro-init")
 }
 
-# Builds what the emulated Zaurus runs, where missing: the armel build and its package (as the
-# README makes it), the kernel and the system. Sets zaurus_deb, zaurus_kernel and zaurus_root.
+# Builds what the emulated Zaurus runs, where missing: the armel build and its packages (as the
+# README makes them), the kernel, the system, and the kernel module from the source pelvaro-dkms
+# installs. Sets zaurus_deb, zaurus_kernel, zaurus_kernel_build, zaurus_root and zaurus_module.
 ensure_zaurus_parts() {
     ensure_armel_root
     local armel_build=$repo_root/build-armel
@@ -115,7 +144,13 @@ ensure_zaurus_parts() {
         -DPELVARO_SYSROOT="$armel_root"
     rm -rf "$armel_build/zaurus-package"
     (cd "$armel_build" && cpack -G DEB -B "$armel_build/zaurus-package") >&2
-    zaurus_deb=$(ls "$armel_build"/zaurus-package/*.deb)
+    zaurus_deb=$(ls "$armel_build"/zaurus-package/pelvaro_*.deb)
+    zaurus_dkms_deb=$(ls "$armel_build"/zaurus-package/pelvaro-dkms_*.deb)
     ensure_zaurus_kernel
     ensure_zaurus_root "$zaurus_deb"
+    rm -rf "$armel_build/zaurus-module"
+    dpkg-deb -x "$zaurus_dkms_deb" "$armel_build/zaurus-module"
+    zaurus_module_source=$(ls -d "$armel_build"/zaurus-module/usr/src/pelvaro-*)
+    build_zaurus_module "$zaurus_module_source" >&2
+    zaurus_module=$zaurus_module_source/pelvaro_zaurus.ko
 }

@@ -2,17 +2,21 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # End to end on the emulated Zaurus: boots qemu's MACHINE (spitz, borzoi or terrier) from a
-# disk with the armel package DEB installed, waits for the panel on its 480 x 640 screen, and
-# works it with the Zaurus's keyboard through qemu's monitor, as a user would. The screens are
-# saved in the working folder as zaurus-MACHINE-*.png, beside the build machine's PELVARO on
-# Qt's VNC screen of the same size, with the same register values.
+# disk with the armel package DEB installed and the kernel module built in MODULE-SOURCE loaded
+# at boot, beside a stand-in for the core-voltage regulator qemu lacks. It waits for the panel
+# on the 480 x 640 screen and works it with the Zaurus's keyboard through qemu's monitor, as a
+# user would: what it writes must reach cpufreq and the regulator, as qemu's own output and the
+# kernel's files show. The screens are saved in the working folder as zaurus-MACHINE-*.png,
+# beside the build machine's PELVARO on Qt's VNC screen of the same size and register values.
 #
-#   e2e_zaurus.sh MACHINE KERNEL ROOT DEB PELVARO SIMULATED-DEVICE VNC.PL
+#   e2e_zaurus.sh MACHINE KERNEL-BUILD ROOT DEB MODULE-SOURCE PELVARO SIMULATED-DEVICE VNC.PL
 set -uo pipefail
 source "$(dirname "$0")/../check.sh"
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 source "$(dirname "$0")/../../scripts/lib/zaurus.sh"
-machine=$1 zaurus_kernel=$2 zaurus_root=$3 deb=$4 pelvaro=$5 simulated_device=$6 vnc=(perl "$7")
+machine=$1 zaurus_kernel_build=$2 zaurus_root=$3 deb=$4 module=$5/pelvaro_zaurus.ko
+pelvaro=$6 simulated_device=$7 vnc=(perl "$8")
+zaurus_kernel=$zaurus_kernel_build/arch/arm/boot/zImage
 tool=$(dirname "$0")/machine.pl
 if ! qemu-system-arm -M help 2>/dev/null | grep -q "^$machine "; then
     echo "SKIP: this qemu has no $machine: qemu 7.2 has the PXA machines, later ones dropped them"
@@ -45,7 +49,10 @@ reference=$!
 "${vnc[@]}" "$port" screen "$work/zaurus-$machine-expected.png" >/dev/null
 kill $reference
 
-make_zaurus_disk "$work/disk.img" "$deb"
+cp -r "$(dirname "$0")/vcc-core" "$work/vcc-core"
+build_zaurus_module "$work/vcc-core" || exit 1
+zaurus_modules_tree "$work/modules" "$work/vcc-core/vcc_core_standin.ko" pxa2xx-cpufreq "$module"
+make_zaurus_disk "$work/disk.img" "$deb" "$work/modules"
 zaurus_command "$machine" "$work/disk.img"
 "${zaurus_qemu[@]}" -display none -monitor "unix:$work/monitor,server=on,wait=off" \
     -chardev "socket,id=console,path=$work/console,server=on,wait=off,logfile=$work/console.log" \
@@ -53,10 +60,11 @@ zaurus_command "$machine" "$work/disk.img"
 qemu=$!
 console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" | sed 's/^/  /'; }
 
-# The screen as the Zaurus shows it, and how many of its pixels differ from the build machine's.
+# The screen as the Zaurus shows it, and how many of its pixels differ from the build machine's
+# by more than a 16-bit screen's step (8 of 255).
 screen_differs_by() {
-    "$tool" "$work/monitor" screen "$work/zaurus-$machine-$1.png" >/dev/null &&
-        "$tool" "$work/zaurus-$machine-expected.png" compare "$work/zaurus-$machine-$1.png"
+    "$tool" "$work/monitor" screen "$work/zaurus-$machine-$1.png" && { compare -metric AE \
+        -fuzz 3.2% "$work/zaurus-$machine-"{expected,"$1"}.png null: 2>&1 || [ $? -eq 1 ]; }
 }
 # The panel is up once the screens agree but for the blinking text cursor in the spin box that
 # has the focus (about 30 pixels), or the machine has stopped.
@@ -72,27 +80,37 @@ echo "$differing pixels differ from the build machine's panel"
 check "the Zaurus shows the panel as the build machine does" yes "$([ "$differing" -le 64 ] && echo yes)"
 [ $failures -eq 0 ] || { console_tail; summary; exit 1; }
 
-# From A, where the focus starts, five Tabs reach VCORE: Up makes it 0B, and one Tab more
-# reaches Write VCORE. Then four Shift+Tabs go back to L, Up makes it 17, and two Tabs reach
-# Write CCCR.
-files=/root/.local/state/pelvaro/simulated-device
+# What the kernel holds, read in the machine, and how often qemu saw the clocks change.
+guest() { "$tool" "$work/console" run "$1"; } # COMMAND, run in the machine's root shell
 line() { printf "$1" | od -An -c; } # TEXT: its bytes, as od shows them
-guest_bytes() { "$tool" "$work/console" run "od -An -c $files/$1"; } # FILE, read in the machine
-holds() { [ "$(guest_bytes "$1")" = "$(line "$2")" ]; } # FILE TEXT
-"$tool" "$work/monitor" keys tab tab tab tab tab up tab spc
-wait_for "Write VCORE on $machine" holds VCORE '0B\n'
-check "keys on the Zaurus write VCORE 0B" "$(line '0B\n')" "$(guest_bytes VCORE)"
-"$tool" "$work/monitor" keys shift-tab shift-tab shift-tab shift-tab up tab tab spc
-wait_for "Write CCCR on $machine" holds CCCR '02000211\n'
-check "keys on the Zaurus write CCCR 02000211" "$(line '02000211\n')" "$(guest_bytes CCCR)"
-screen_differs_by written >/dev/null
+holds() { [ "$(guest "od -An -c $1")" = "$(line "$2")" ]; } # FILE TEXT
+frequency() { guest "cat /sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq"; }
+microvolts() { guest 'for r in /sys/class/regulator/*; do [ "$(cat $r/name)" != vcc_core ] || cat $r/microvolts; done'; }
+changes() { grep -c 'pxa2xx_clkcfg_write: CPU frequency change attempt' "$work/qemu.log"; }
+check "the panel's files are the hardware's CCCR and the regulator's step" \
+    "$(line '02000210\n0A\n')" "$(guest "od -An -c /proc/zaurus/CCCR /proc/zaurus/VCORE")"
 
-# On the disk, once the Zaurus has put it in order.
-"$tool" "$work/console" run "sync; mount -o remount,ro /" >/dev/null
-kill $qemu && wait $qemu 2>/dev/null
-qemu=
-disk_bytes() { debugfs -R "cat $files/$1" "$work/disk.img" 2>/dev/null | od -An -c; } # FILE
-check "the disk holds VCORE 0B" "$(line '0B\n')" "$(disk_bytes VCORE)"
-check "the disk holds CCCR 02000211" "$(line '02000211\n')" "$(disk_bytes CCCR)"
+# From A, where the focus starts, five Tabs reach VCORE: Up makes it 0B, and one Tab more
+# reaches Write VCORE.
+"$tool" "$work/monitor" keys tab tab tab tab tab up tab spc
+wait_for "Write VCORE on $machine" holds /proc/zaurus/VCORE '0B\n'
+check "Write VCORE sets the regulator to 1.40 V" 1400000 "$(microvolts)"
+# Three Shift+Tabs go back to 2N: Down makes it 3, so 312 MHz, and a Tab reaches Write CCCR.
+before=$(changes)
+"$tool" "$work/monitor" keys shift-tab shift-tab shift-tab down tab spc
+wait_for "Write CCCR on $machine" holds /proc/zaurus/CCCR '02000190\n'
+check "cpufreq runs at 312 MHz" 312000 "$(frequency)"
+check "qemu saw the clocks change" yes "$([ "$(changes)" -gt "$before" ] && echo yes)"
+# L 30 and 2N 6 name no operating point: the write is refused. Write VCORE 0A after it shows
+# when the panel has done it.
+before=$(changes)
+"$tool" "$work/monitor" keys shift-tab up up up shift-tab $(printf 'up %.0s' {1..14}) tab tab spc \
+    tab down tab spc
+wait_for "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
+check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
+    "$(guest "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
+screen_differs_by written >/dev/null
+check "unloading the module removes /proc/zaurus" gone \
+    "$(guest "rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone")"
 [ $failures -eq 0 ] || console_tail
 summary
