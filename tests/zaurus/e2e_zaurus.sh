@@ -110,6 +110,9 @@ wait_for "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaur
 check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
     "$(guest "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
 screen_differs_by written >/dev/null
+check "a read at an offset gives the rest, a too long line is refused" "$(line '0190\n') refused" \
+    "$(guest "dd if=/proc/zaurus/CCCR bs=1 skip=4 2>/dev/null | od -An -c") $(guest \
+        "printf '%030d\n' 0 >/proc/zaurus/CCCR 2>/dev/null || echo refused")"
 check "unloading the module removes /proc/zaurus" gone \
     "$(guest "rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone")"
 [ $failures -eq 0 ] || console_tail
