@@ -146,15 +146,15 @@ static ssize_t vcore_read(struct file *file, char __user *buf, size_t count,
 {
 	char line[sizeof("0F\n")];
 	int uv = regulator_get_voltage(vcc_core);
-	int length;
+	int code, length;
 
 	if (uv < 0)
 		return uv;
+	code = (uv - VCORE_MIN_UV) / VCORE_STEP_UV;
 	if (uv < VCORE_MIN_UV || (uv - VCORE_MIN_UV) % VCORE_STEP_UV ||
-	    (uv - VCORE_MIN_UV) / VCORE_STEP_UV >= VCORE_CODES)
+	    code >= VCORE_CODES)
 		return -EIO;
-	length = scnprintf(line, sizeof(line), "%02X\n",
-			   (uv - VCORE_MIN_UV) / VCORE_STEP_UV);
+	length = scnprintf(line, sizeof(line), "%02X\n", code);
 	return simple_read_from_buffer(buf, count, ppos, line, length);
 }
 
