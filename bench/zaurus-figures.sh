@@ -46,13 +46,10 @@ await_frame() { # DEADLINE
 # Boots DISK; sets first_frame to the seconds from qemu's start to the first frame.
 boot_to_first_frame() { # DISK
     local start
-    rm -f "$work/monitor" "$work/console"
     zaurus_command "$machine" "$1"
     start=$(date +%s.%N)
-    "${zaurus_qemu[@]}" -display none -monitor "unix:$work/monitor,server=on,wait=off" \
-        -chardev "socket,id=console,path=$work/console,server=on,wait=off,logfile=$work/console.log" \
-        -serial chardev:console >"$work/qemu.log" 2>&1 &
-    qemu=$!
+    start_zaurus_headless "$work"
+    qemu=$zaurus_pid
     await_frame $((SECONDS + 300))
     first_frame=$(awk -v start="$start" -v now="$(date +%s.%N)" 'BEGIN { printf "%.1f", now - start }')
 }

@@ -11,14 +11,13 @@ zaurus_packages=(linux-source-6.1 gcc-arm-linux-gnueabi make bc bison flex libss
 
 # Builds (once) the kernel from Debian's linux-source-6.1 with the project's fragment over
 # allnoconfig, in the cache, keyed on the source's version and the fragment; sets
-# zaurus_kernel_build (the kbuild output folder) and zaurus_kernel (its zImage).
+# zaurus_kernel_build (the kbuild output folder, with the zImage).
 ensure_zaurus_kernel() {
     local version fragment=$repo_root/zaurus/kernel.config key source
     version=$(dpkg-query -W -f='${Version}' linux-source-6.1)
     key=$( { echo "$version"; cat "$fragment"; } | sha256sum | cut -c1-16)
     source=$zaurus_cache/linux-source-$version
     zaurus_kernel_build=$zaurus_cache/zaurus-kernel-$key
-    zaurus_kernel=$zaurus_kernel_build/arch/arm/boot/zImage
     [ -e "$zaurus_kernel_build/.pelvaro-complete" ] && return 0
     if [ ! -e "$source/.pelvaro-complete" ]; then
         say "unpacking Linux $version into $source (once; about a minute)"
@@ -129,14 +128,25 @@ zaurus_modules_tree() { # TREE MODULE...
 # The command that boots MACHINE (spitz, borzoi or terrier) from the disk IMG, with qemu's
 # options given after it.
 zaurus_command() { # MACHINE IMG
-    zaurus_qemu=(qemu-system-arm -M "$1" -kernel "$zaurus_kernel"
+    zaurus_qemu=(qemu-system-arm -M "$1" -kernel "$zaurus_kernel_build/arch/arm/boot/zImage"
         -drive "if=ide,format=raw,file=$2"
         -append "console=ttyS0 root=/dev/sda rootwait rw init=/sbin/pelvaro-init")
 }
 
+# Starts the machine zaurus_command made without a display: its monitor on the unix socket
+# FOLDER/monitor, its serial console on FOLDER/console (what it writes also in
+# FOLDER/console.log), qemu's own output in FOLDER/qemu.log. Sets zaurus_pid.
+start_zaurus_headless() { # FOLDER
+    rm -f "$1/monitor" "$1/console"
+    "${zaurus_qemu[@]}" -display none -monitor "unix:$1/monitor,server=on,wait=off" \
+        -chardev "socket,id=console,path=$1/console,server=on,wait=off,logfile=$1/console.log" \
+        -serial chardev:console >"$1/qemu.log" 2>&1 &
+    zaurus_pid=$!
+}
+
 # Builds what the emulated Zaurus runs, where missing: the armel build and its packages (as the
 # README makes them), the kernel, the system, and the kernel module from the source pelvaro-dkms
-# installs. Sets zaurus_deb, zaurus_kernel, zaurus_kernel_build, zaurus_root and zaurus_module.
+# installs. Sets zaurus_deb, zaurus_kernel_build, zaurus_root and zaurus_module.
 ensure_zaurus_parts() {
     ensure_armel_root
     local armel_build=$repo_root/build-armel

@@ -16,7 +16,6 @@ source "$(dirname "$0")/../../scripts/lib/common.sh"
 source "$(dirname "$0")/../../scripts/lib/zaurus.sh"
 machine=$1 zaurus_kernel_build=$2 zaurus_root=$3 deb=$4 module=$5/pelvaro_zaurus.ko
 pelvaro=$6 simulated_device=$7 vnc=(perl "$8")
-zaurus_kernel=$zaurus_kernel_build/arch/arm/boot/zImage
 tool=$(dirname "$0")/machine.pl
 if ! qemu-system-arm -M help 2>/dev/null | grep -q "^$machine "; then
     echo "SKIP: this qemu has no $machine: qemu 7.2 has the PXA machines, later ones dropped them"
@@ -54,10 +53,8 @@ build_zaurus_module "$work/vcc-core" || exit 1
 zaurus_modules_tree "$work/modules" "$work/vcc-core/vcc_core_standin.ko" pxa2xx-cpufreq "$module"
 make_zaurus_disk "$work/disk.img" "$deb" "$work/modules"
 zaurus_command "$machine" "$work/disk.img"
-"${zaurus_qemu[@]}" -display none -monitor "unix:$work/monitor,server=on,wait=off" \
-    -chardev "socket,id=console,path=$work/console,server=on,wait=off,logfile=$work/console.log" \
-    -serial chardev:console >"$work/qemu.log" 2>&1 &
-qemu=$!
+start_zaurus_headless "$work"
+qemu=$zaurus_pid
 console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" | sed 's/^/  /'; }
 
 # The screen as the Zaurus shows it, and how many of its pixels differ from the build machine's

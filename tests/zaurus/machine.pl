@@ -5,12 +5,12 @@
 # monitor, its root shell through the serial console, both unix sockets.
 #
 #   machine.pl MONITOR keys KEY...     presses each key (qemu's names: tab, up, spc) in turn
-#   machine.pl MONITOR screen FILE     saves the screen as a PNG
+#   machine.pl MONITOR screen FILE     saves the screen as a PNG (FILE: an absolute path, as
+#                                      qemu writes it from its own folder)
 #   machine.pl SERIAL run COMMAND      runs COMMAND in the root shell, prints its output
 use strict;
 use warnings;
 use IO::Socket::UNIX;
-use File::Spec;
 
 my ($where, $command, @arguments) = @ARGV;
 local $SIG{ALRM} = sub { die "machine.pl: no answer on $where\n" };
@@ -51,7 +51,7 @@ if ($command eq 'keys') {
 } elsif ($command eq 'screen') {
     my $socket = connect_to();
     read_until($socket, qr/\(qemu\) $/);
-    monitor($socket, 'screendump ' . File::Spec->rel2abs($arguments[0]) . ' -f png');
+    monitor($socket, "screendump $arguments[0] -f png");
 } elsif ($command eq 'run') {
     my $socket = connect_to();
     # The shell echoes the line; the quotes keep the echo from matching the markers.
