@@ -7,6 +7,7 @@
 #include "lcdreadout.h"
 
 #include <QLCDNumber>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -61,6 +62,8 @@ private slots:
     void writesTheClampedFieldsBack();
     void writesNothingUnasked();
     void leavesThePanelAsItWasAfterAWrite();
+    void tellsAFailedWrite_data();
+    void tellsAFailedWrite();
     void survivesAReadOnlyDevice();
     void survivesFilesDeniedToAnOrdinaryUser();
     void deviceInsideTheDeviceHasItsOwnFiles();
@@ -191,6 +194,48 @@ void RegisterFilesTest::leavesThePanelAsItWasAfterAWrite()
     // Whatever the kernel makes of the value, the panel is not refreshed from the file.
     put_device_file(DeviceFile::Cccr, "0");
     QCoreApplication::processEvents();
+    QCOMPARE(panel_state(panel), before);
+}
+
+void RegisterFilesTest::tellsAFailedWrite_data()
+{
+    QTest::addColumn<bool>("cccr");
+    QTest::addColumn<QString>("file"); // what stands at the register file's path
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("CCCR absent") << true << u"<absent>"_s
+                                 << QStringList{u"Could not write CCCR 02000210: "
+                                                u"/proc/zaurus/CCCR: No such file or directory"_s};
+    // /dev/full fails the stream's write at the close, where a kernel refuses a line.
+    QTest::newRow("VCORE refused at the close")
+        << false << u"/dev/full"_s
+        << QStringList{u"The kernel refused VCORE 0A: No space left on device."_s};
+    QTest::newRow("CCCR taken") << true << u"<plain>"_s << QStringList{};
+}
+
+// Twice in a row: the second message takes the place of the first, and the panel works on.
+void RegisterFilesTest::tellsAFailedWrite()
+{
+    QFETCH(bool, cccr);
+    QFETCH(QString, file);
+    QFETCH(QStringList, shown);
+    const DeviceFile device = cccr ? DeviceFile::Cccr : DeviceFile::Vcore;
+    pelvaro panel;
+    panel.show();
+    remove_device_file(device);
+    if (file == u"<plain>"_s)
+        put_device_file(device, "");
+    else if (file != u"<absent>"_s)
+        QVERIFY(QFile::link(file, device_path(device)));
+    const PanelState before = panel_state(panel);
+    for (int write = 0; write < 2; ++write)
+        (cccr ? panel.writeCCCR : panel.writeVCORE)->click();
+
+    QStringList messages;
+    for (QMessageBox *box : panel.findChildren<QMessageBox *>()) {
+        if (box->isVisible())
+            messages << box->text();
+    }
+    QCOMPARE(messages, shown);
     QCOMPARE(panel_state(panel), before);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The panel in German and Japanese, and in its own words where no catalogue matches.
 #include "app/pelvaro.h"
+#include "logic/writefailure.h"
 #include "platform/handheldapplication.h"
 
 #include <QLabel>
@@ -11,6 +12,9 @@
 #include <QStyleOptionButton>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -132,6 +136,7 @@ void TranslationsTest::translatedPanel_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<Translations>("translations");
     QTest::addColumn<QStringList>("spinBoxMenu"); // Qt's own texts
+    QTest::addColumn<QStringList>("writeFailures"); // %1: the C library's reason
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
                             << Translations{{u"Run Mode Frequency"_s, u"Run-Modus-Frequenz"_s},
                                             {u"Memory controller Frequency"_s,
@@ -146,7 +151,10 @@ void TranslationsTest::translatedPanel_data()
                             << QStringList{u"&Rückgängig"_s, u"Wieder&herstellen"_s,
                                            u"&Ausschneiden"_s, u"&Kopieren"_s, u"Einf&ügen"_s,
                                            u"Löschen"_s, u"&Alles auswählen"_s,
-                                           u"&Inkrementieren"_s, u"&Dekrementieren"_s};
+                                           u"&Inkrementieren"_s, u"&Dekrementieren"_s}
+                            << QStringList{u"Der Kernel hat CCCR 0A00031E abgelehnt: %1."_s,
+                                           u"VCORE 0B konnte nicht geschrieben werden: "
+                                           u"/proc/zaurus/VCORE: %1"_s};
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
                               << Translations{{u"Run Mode Frequency"_s, u"ランモード周波数"_s},
                                               {u"Memory controller Frequency"_s,
@@ -161,7 +169,10 @@ void TranslationsTest::translatedPanel_data()
                               << QStringList{u"元に戻す(&U)"_s, u"やり直す(&R)"_s,
                                              u"切り取り(&T)"_s, u"コピー(&C)"_s,
                                              u"貼り付け(&P)"_s, u"削除"_s,
-                                             u"すべてを選択(&S)"_s, u"上(&S)"_s, u"下(&D)"_s};
+                                             u"すべてを選択(&S)"_s, u"上(&S)"_s, u"下(&D)"_s}
+                              << QStringList{u"カーネルが CCCR 0A00031E を拒否しました: %1"_s,
+                                             u"VCORE 0B を書き込めませんでした: "
+                                             u"/proc/zaurus/VCORE: %1"_s};
 }
 
 // Captions and buttons are translated; units, register and field names stay as they stand.
@@ -170,6 +181,7 @@ void TranslationsTest::translatedPanel()
     QFETCH(QLocale, locale);
     QFETCH(Translations, translations);
     QFETCH(QStringList, spinBoxMenu);
+    QFETCH(QStringList, writeFailures);
     QVERIFY(application().installTranslations(locale));
     pelvaro panel;
     QStringList expected;
@@ -178,6 +190,11 @@ void TranslationsTest::translatedPanel()
     QCOMPARE(texts(panel), expected);
     QCOMPARE(contextMenuTexts(panel.changeL), spinBoxMenu);
     QCOMPARE(panel.windowIconText(), QStringLiteral("pelvaro"));
+    const auto reason = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    QCOMPARE(
+        (QStringList{write_failure_text("CCCR", cccr_file_path, "0A00031E\n", {false, EINVAL}),
+                     write_failure_text("VCORE", vcore_file_path, "0B\n", {true, ENOENT})}),
+        (QStringList{writeFailures[0].arg(reason(EINVAL)), writeFailures[1].arg(reason(ENOENT))}));
 }
 
 void TranslationsTest::noCatalogueKeepsTheTexts_data()

@@ -7,6 +7,14 @@
         <source>pelvaro</source>
         <translation>pelvaro</translation>
     </message>
+    <message>
+        <source>Could not write %1 %2: %3: %4</source>
+        <translation>%1 %2 konnte nicht geschrieben werden: %3: %4</translation>
+    </message>
+    <message>
+        <source>The kernel refused %1 %2: %3.</source>
+        <translation>Der Kernel hat %1 %2 abgelehnt: %3.</translation>
+    </message>
 </context>
 <context>
     <name>pelvarobase</name>

@@ -7,6 +7,14 @@
         <source>pelvaro</source>
         <translation>pelvaro</translation>
     </message>
+    <message>
+        <source>Could not write %1 %2: %3: %4</source>
+        <translation>%1 %2 を書き込めませんでした: %3: %4</translation>
+    </message>
+    <message>
+        <source>The kernel refused %1 %2: %3.</source>
+        <translation>カーネルが %1 %2 を拒否しました: %3</translation>
+    </message>
 </context>
 <context>
     <name>pelvarobase</name>

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Moving values between the panel and the kernel's register files.
+// Moving values between the panel and the kernel's register files, and telling where a write
+// failed.
 #include "app/pelvaro.h"
 #include "logic/clockmodel.h"
 #include "logic/registerfiles.h"
 #include "logic/voltage.h"
+#include "logic/writefailure.h"
 
 #include <QSpinBox>
 
@@ -25,7 +27,9 @@ void pelvaro::write_cccr()
     sync();
     cccr_value =
         pack_cccr({changeL->value(), change2N->value(), changeA->value(), changeLCD->value()});
-    write_register_file(cccr_file_path, cccr_file_text(cccr_value));
+    const std::string line = cccr_file_text(cccr_value);
+    if (const auto failure = write_register_file(cccr_file_path, line))
+        show_write_failure(this, write_failure_text("CCCR", cccr_file_path, line, *failure));
 }
 
 void pelvaro::read_vcore()
@@ -38,5 +42,7 @@ void pelvaro::write_vcore()
 {
     sync();
     vcore_value = static_cast<std::uint32_t>(changeVCORE->value()) & vcore_field_mask;
-    write_register_file(vcore_file_path, vcore_file_text(vcore_value));
+    const std::string line = vcore_file_text(vcore_value);
+    if (const auto failure = write_register_file(vcore_file_path, line))
+        show_write_failure(this, write_failure_text("VCORE", vcore_file_path, line, *failure));
 }

@@ -5,6 +5,7 @@
 
 #include "logic/hexscan.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -44,17 +45,24 @@ std::string vcore_file_text(std::uint32_t value)
     return hex_line(2, value);
 }
 
-void write_register_file(const char *path, const std::string &text)
+std::optional<RegisterWriteFailure> write_register_file(const char *path, const std::string &text)
 {
     // Opened as fopen's "w" would, but never created: a register file that is gone stays gone.
     const int descriptor = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (descriptor < 0)
-        return;
+        return RegisterWriteFailure{true, errno};
     std::FILE *file = ::fdopen(descriptor, "w");
     if (!file) {
+        const int error = errno;
         ::close(descriptor);
-        return;
+        return RegisterWriteFailure{true, error};
     }
-    std::fputs(text.c_str(), file);
-    std::fclose(file);
+    // The kernel takes or refuses the line when the stream writes it, at the close.
+    const bool written = std::fputs(text.c_str(), file) != EOF;
+    const int error = errno;
+    if (std::fclose(file) != 0)
+        return RegisterWriteFailure{false, errno};
+    if (!written)
+        return RegisterWriteFailure{false, error};
+    return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 inline constexpr const char *cccr_file_path = "/proc/zaurus/CCCR";
@@ -21,6 +22,14 @@ void scan_register_file(const char *path, std::uint32_t &value);
 std::string cccr_file_text(std::uint32_t value);
 std::string vcore_file_text(std::uint32_t value);
 
+// Why a line did not reach a register file: the file could not be opened for writing, or the
+// write failed, which for the kernel's files means that it refused the line; with the errno.
+struct RegisterWriteFailure {
+    bool atOpen;
+    int error;
+};
+
 // Writes `text` to the existing file at `path` through one buffered stream, which reaches the
-// file as one write when it is closed. A missing file is not created. Failures pass silently.
-void write_register_file(const char *path, const std::string &text);
+// file as one write when it is closed. A missing file is not created. Says why where the line
+// was not taken, nothing where it was.
+std::optional<RegisterWriteFailure> write_register_file(const char *path, const std::string &text);
