@@ -4,6 +4,16 @@
  * the clock manager's configuration register, switched through cpufreq, and
  * the step of the "vcc_core" regulator, set through the regulator framework.
  *
+ * Each write is one line: a hexadecimal number and a newline, at most
+ * LINE_MAX_BYTES bytes in all. A longer write is refused whole with EINVAL,
+ * so no value is ever taken from part of a line.
+ *
+ * A step written to VCORE is this module's voltage request on "vcc_core". It
+ * stays until the next VCORE write, or until the module is unloaded, and the
+ * regulator framework holds every later voltage change within it: cpufreq
+ * then switches only to the operating points whose voltage range holds that
+ * step, and a CCCR write naming any other is refused.
+ *
  * SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
  */
 
@@ -19,6 +29,7 @@
 #include <linux/proc_fs.h>
 #include <linux/regulator/consumer.h>
 #include <linux/soc/pxa/cpu.h>
+#include <linux/uaccess.h>
 
 #define PXA27X_CCCR_PHYS	0x41300000
 #define CCCR_L			GENMASK(4, 0)
@@ -26,6 +37,12 @@
 #define CCCR_A			BIT(25)
 #define CCCR_OPERATING_POINT	(CCCR_L | CCCR_2N | CCCR_A)
 #define OSCILLATOR_KHZ		13000
+
+/*
+ * The longest line either file takes, with its newline: room for a register's
+ * eight digits with "0x" and leading zeros, and far less than a page.
+ */
+#define LINE_MAX_BYTES		32
 
 /* The ISL6271A's codes: 16 steps of 50 mV from 0.85 V. */
 #define VCORE_CODES		16
@@ -111,6 +128,19 @@ static int switch_operating_point(u32 value)
 	return 0;
 }
 
+/* Takes one whole line of at most LINE_MAX_BYTES bytes as a hexadecimal number. */
+static int parse_line(const char __user *buf, size_t count, u32 *value)
+{
+	char line[LINE_MAX_BYTES + 1];
+
+	if (count > LINE_MAX_BYTES)
+		return -EINVAL;
+	if (copy_from_user(line, buf, count))
+		return -EFAULT;
+	line[count] = '\0';
+	return kstrtou32(line, 16, value);
+}
+
 static ssize_t cccr_read(struct file *file, char __user *buf, size_t count,
 			 loff_t *ppos)
 {
@@ -126,7 +156,7 @@ static ssize_t cccr_write(struct file *file, const char __user *buf,
 	u32 value;
 	int ret;
 
-	ret = kstrtou32_from_user(buf, count, 16, &value);
+	ret = parse_line(buf, count, &value);
 	if (ret)
 		return ret;
 	mutex_lock(&write_lock);
@@ -162,9 +192,9 @@ static ssize_t vcore_write(struct file *file, const char __user *buf,
 			   size_t count, loff_t *ppos)
 {
 	int ret, uv;
-	u8 code;
+	u32 code;
 
-	ret = kstrtou8_from_user(buf, count, 16, &code);
+	ret = parse_line(buf, count, &code);
 	if (ret)
 		return ret;
 	if (code >= VCORE_CODES)

@@ -51,17 +51,17 @@ kill $reference
 cp -r "$(dirname "$0")/vcc-core" "$work/vcc-core"
 build_zaurus_module "$work/vcc-core" || exit 1
 zaurus_modules_tree "$work/modules" "$work/vcc-core/vcc_core_standin.ko" pxa2xx-cpufreq "$module"
-make_zaurus_disk "$work/disk.img" "$deb" "$work/modules"
+make_zaurus_disk "$work/disk.img" "$deb" "$work/modules" || { echo "FAIL: making the disk"; exit 1; }
 zaurus_command "$machine" "$work/disk.img"
 start_zaurus_headless "$work"
 qemu=$zaurus_pid
 console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" | sed 's/^/  /'; }
 
-# The screen as the Zaurus shows it, and how many of its pixels differ from the build machine's
-# by more than a 16-bit screen's step (8 of 255).
-screen_differs_by() {
+# The screen as the Zaurus shows it, saved as NAME, and how many of its pixels differ from the
+# screen saved as OTHER (the build machine's) by more than a 16-bit screen's step (8 of 255).
+screen_differs_by() { # NAME [OTHER]
     "$tool" "$work/monitor" screen "$work/zaurus-$machine-$1.png" && { compare -metric AE \
-        -fuzz 3.2% "$work/zaurus-$machine-"{expected,"$1"}.png null: 2>&1 || [ $? -eq 1 ]; }
+        -fuzz 3.2% "$work/zaurus-$machine-"{"${2:-expected}","$1"}.png null: 2>&1 || [ $? -eq 1 ]; }
 }
 # The panel is up once the screens agree but for the blinking text cursor in the spin box that
 # has the focus (about 30 pixels), or the machine has stopped.
@@ -98,18 +98,30 @@ before=$(changes)
 wait_for "Write CCCR on $machine" holds /proc/zaurus/CCCR '02000190\n'
 check "cpufreq runs at 312 MHz" 312000 "$(frequency)"
 check "qemu saw the clocks change" yes "$([ "$(changes)" -gt "$before" ] && echo yes)"
-# L 30 and 2N 6 name no operating point: the write is refused. Write VCORE 0A after it shows
-# when the panel has done it.
+# L 30 and 2N 6 name no operating point: the write is refused, and the panel says so. With the
+# message shown, the screen differs from the panel alone (its focus on Write CCCR, so without a
+# blinking cursor) only where the box stands; Return, the Zaurus having no Escape, takes it away.
 before=$(changes)
-"$tool" "$work/monitor" keys shift-tab up up up shift-tab $(printf 'up %.0s' {1..14}) tab tab spc \
-    tab down tab spc
+"$tool" "$work/monitor" keys shift-tab up up up shift-tab $(printf 'up %.0s' {1..14}) tab tab
+settled() { mv -f "$work/zaurus-$machine-"{alone,a}.png 2>/dev/null
+    [ "$(screen_differs_by alone a 2>/dev/null)" = 0 ]; }
+wait_for "the edited panel to settle on $machine" settled
+"$tool" "$work/monitor" keys spc
+wait_for "the refusal's message on $machine" eval '[ "$(screen_differs_by refused alone)" -gt 2000 ]'
+"$tool" "$work/monitor" keys ret
+wait_for "the message to go on $machine" eval '[ "$(screen_differs_by dismissed alone)" = 0 ]'
+# Write VCORE 0A after it shows when the panel has done it.
+"$tool" "$work/monitor" keys tab down tab spc
 wait_for "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
 check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
     "$(guest "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
 screen_differs_by written >/dev/null
-check "a read at an offset gives the rest, a too long line is refused" "$(line '0190\n') refused" \
+# The line's first 34 bytes name 104 MHz, which the voltage step 0A allows.
+check "a read at an offset gives the rest; a line too long is refused whole, changing nothing" \
+    "$(line '0190\n') refused $(line '02000190\n') 312000 $before" \
     "$(guest "dd if=/proc/zaurus/CCCR bs=1 skip=4 2>/dev/null | od -An -c") $(guest \
-        "printf '%030d\n' 0 >/proc/zaurus/CCCR 2>/dev/null || echo refused")"
+        "printf '%026d020001087\n' 0 >/proc/zaurus/CCCR 2>/dev/null || echo refused") $(guest \
+        "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
 check "unloading the module removes /proc/zaurus" gone \
     "$(guest "rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone")"
 [ $failures -eq 0 ] || console_tail
