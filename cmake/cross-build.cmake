@@ -1,10 +1,22 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
-# What the cross toolchains share: programs come from the build machine, libraries, headers and
-# CMake packages from the target's, and moc, rcc, lupdate and lrelease are the build machine's
-# own Qt tools, found in its own multiarch folder, whatever its architecture.
+# What the cross toolchains share: Debian's cross compiler for CMAKE_LIBRARY_ARCHITECTURE, and
+# libraries, headers and CMake packages from a Debian 12 system root of PELVARO_DEB_ARCHITECTURE
+# (scripts/test makes it and passes it; by default the one in ~/.cache/pelvaro), never from the
+# build machine's own packages, whose versions may differ. Programs come from the build machine:
+# moc, rcc, lupdate and lrelease are its own Qt tools, found in its own multiarch folder,
+# whatever its architecture.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR arm)
+set(CMAKE_C_COMPILER ${CMAKE_LIBRARY_ARCHITECTURE}-gcc)
+set(CMAKE_CXX_COMPILER ${CMAKE_LIBRARY_ARCHITECTURE}-g++)
+
+if(NOT PELVARO_SYSROOT)
+    set(PELVARO_SYSROOT "$ENV{HOME}/.cache/pelvaro/${PELVARO_DEB_ARCHITECTURE}-root")
+endif()
+set(PELVARO_SYSROOT "${PELVARO_SYSROOT}" CACHE PATH "Debian 12 ${PELVARO_DEB_ARCHITECTURE} system root")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES PELVARO_SYSROOT)
+set(CMAKE_SYSROOT "${PELVARO_SYSROOT}")
 
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
@@ -16,3 +28,10 @@ execute_process(COMMAND dpkg-architecture -qDEB_BUILD_MULTIARCH
     COMMAND_ERROR_IS_FATAL ANY)
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${PELVARO_BUILD_MULTIARCH}/cmake)
+
+# qemu-arm looks up every absolute path the program opens under the system root first, so that
+# the loader, libraries, plugins and fonts are the root's. It does not for stat, and it falls
+# back to the build machine's file where the root has none, so fontconfig would take the build
+# machine's font folders' dates and font caches for the root's, and miss fonts added to the root
+# since; it is told where the root is instead.
+set(PELVARO_QEMU qemu-arm -L ${PELVARO_SYSROOT} -E FONTCONFIG_SYSROOT=${PELVARO_SYSROOT})

@@ -29,20 +29,6 @@ root_command() {
     fi
 }
 
-# Lets dpkg install packages of another architecture ($1) beside the machine's own.
-ensure_foreign_architecture() {
-    dpkg --print-foreign-architectures 2>/dev/null | grep -qx "$1" && return 0
-    local as_root
-    as_root=$(root_command) || {
-        say "Debian architecture $1 is not enabled, and this is neither root nor has sudo;"
-        say "enable it as root with: dpkg --add-architecture $1 && apt-get update"
-        exit 1
-    }
-    say "enabling the Debian architecture $1"
-    $as_root dpkg --add-architecture "$1"
-    $as_root apt-get update -qq >&2
-}
-
 # Installs those of the given Debian packages that are not installed yet: with apt-get as
 # root, through sudo otherwise; says what is missing when neither works.
 ensure_packages() {
@@ -79,8 +65,8 @@ ensure_commands() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     say "missing commands: ${missing[*]}"
-    say "on Debian they come with: g++-arm-linux-gnueabi (arm-linux-gnueabi-g++), qemu-user" \
-        "(qemu-arm), mmdebstrap"
+    say "on Debian they come with: g++-arm-linux-gnueabi (arm-linux-gnueabi-g++)," \
+        "g++-arm-linux-gnueabihf (arm-linux-gnueabihf-g++), qemu-user (qemu-arm), mmdebstrap"
     exit 1
 }
 
@@ -93,45 +79,45 @@ debian_mirror() {
     echo "${mirror:-http://deb.debian.org/debian}"
 }
 
-# The Debian 12 armel system root that the armel build links against and qemu-arm runs in:
-# made once in the user's cache folder, from the Debian registry this machine's apt uses, and
-# made again only when missing, incomplete or made for another list of packages. It is made in a
-# scratch folder and moved into place only when complete, so a cut download never counts.
-armel_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
-    fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config
-    qt6-translations-l10n)
-armel_root=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro/armel-root
-ensure_armel_root() {
-    local stamp=$armel_root/.pelvaro-root wanted="bookworm armel ${armel_root_packages[*]}"
-    if [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ] && [ -e "$armel_root/lib/ld-linux.so.3" ] &&
-        [ -e "$armel_root/usr/lib/arm-linux-gnueabi/cmake/Qt6/Qt6Config.cmake" ]; then
-        return 0
-    fi
-    local mirror
+# Makes (once) a Debian 12 system root for the architecture ARCH in the folder ROOT, with the
+# PACKAGES and what they depend on, from the Debian registry this machine's apt uses; makes it
+# again only when it is missing or was made for another list. The packages' symbols and shlibs
+# files go to the root's DEBIAN folder, where dpkg-shlibdeps finds them. FINISH, a command, is
+# given the new root before it counts as made. It is made in a scratch folder and moved into
+# place only when complete, so a cut download never counts.
+ensure_debian_root() { # ARCH ROOT FINISH PACKAGE...
+    local arch=$1 root=$2 finish=$3
+    shift 3
+    local wanted="bookworm $arch $*" scratch=$root.partial mirror
+    [ "$(cat "$root/.pelvaro-root" 2>/dev/null)" = "$wanted" ] && return 0
     mirror=$(debian_mirror)
-    local scratch=$armel_root.partial
-    say "making the Debian 12 armel system root in $armel_root from $mirror"
-    rm -rf "$scratch" && mkdir -p "$(dirname "$armel_root")"
-    # The packages' symbols and shlibs files go to the root's DEBIAN folder, where
-    # dpkg-shlibdeps finds them for the package's dependencies.
-    if ! mmdebstrap --quiet --variant=extract --arch=armel \
-        --include="$(IFS=,; echo "${armel_root_packages[*]}")" \
+    say "making the Debian 12 $arch system in $root from $mirror: $*"
+    rm -rf "$scratch" && mkdir -p "$(dirname "$root")"
+    if ! mmdebstrap --quiet --variant=extract --arch="$arch" --include="$(IFS=,; echo "$*")" \
         --extract-hook='mkdir -p "$1/DEBIAN"
             for deb in "$1"/var/cache/apt/archives/*.deb; do
                 dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
                 dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
             done; true' \
-        bookworm "$scratch" "deb $mirror bookworm main" >&2; then
+        bookworm "$scratch" "deb $mirror bookworm main" >&2 || ! "$finish" "$scratch"; then
         rm -rf "$scratch"
-        say "could not make the armel system root with mmdebstrap (above: why); it needs the"
-        say "Debian registry at $mirror (set PELVARO_DEBIAN_MIRROR for another) and, unless run"
-        say "as root, unprivileged user namespaces"
+        say "could not make the $arch system in $root (above: why); it needs the Debian registry"
+        say "at $mirror (set PELVARO_DEBIAN_MIRROR for another) and, unless run as root,"
+        say "unprivileged user namespaces"
         exit 1
     fi
     printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
-    rm -rf "$armel_root"
-    mv "$scratch" "$armel_root"
+    rm -rf "$root"
+    mv "$scratch" "$root"
 }
+
+# The system roots the cross-builds link against and qemu-arm runs them in, one for each
+# architecture, in the user's cache folder.
+cross_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
+    fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config
+    qt6-translations-l10n)
+pelvaro_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
+armel_root=$pelvaro_cache/armel-root
 
 # Configures (once) and builds the project in build directory $1, with extra cmake options:
 # the targets in build_targets where set, otherwise everything.

@@ -4,7 +4,6 @@
 # made of them with pelvaro's package, and qemu's PXA270 clamshell that boots it.
 # shellcheck shell=bash
 
-zaurus_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
 # Packages the kernel build needs, and the emulator.
 zaurus_packages=(linux-source-6.1 gcc-arm-linux-gnueabi make bc bison flex libssl-dev libelf-dev
     cpio xz-utils kmod qemu-system-arm mmdebstrap qemu-user e2fsprogs dpkg-dev)
@@ -16,18 +15,18 @@ ensure_zaurus_kernel() {
     local version fragment=$repo_root/zaurus/kernel.config key source
     version=$(dpkg-query -W -f='${Version}' linux-source-6.1)
     key=$( { echo "$version"; cat "$fragment"; } | sha256sum | cut -c1-16)
-    source=$zaurus_cache/linux-source-$version
-    zaurus_kernel_build=$zaurus_cache/zaurus-kernel-$key
+    source=$pelvaro_cache/linux-source-$version
+    zaurus_kernel_build=$pelvaro_cache/zaurus-kernel-$key
     [ -e "$zaurus_kernel_build/.pelvaro-complete" ] && return 0
     if [ ! -e "$source/.pelvaro-complete" ]; then
         say "unpacking Linux $version into $source (once; about a minute)"
-        rm -rf "$source" "$zaurus_cache"/linux-source-*
+        rm -rf "$source" "$pelvaro_cache"/linux-source-*
         mkdir -p "$source"
         tar -C "$source" --strip-components=1 -xf /usr/src/linux-source-6.1.tar.xz
         touch "$source/.pelvaro-complete"
     fi
     say "building the Zaurus's kernel in $zaurus_kernel_build (once; about 8 minutes on 2 cores)"
-    rm -rf "$zaurus_cache"/zaurus-kernel-*
+    rm -rf "$pelvaro_cache"/zaurus-kernel-*
     local kbuild=(make -C "$source" O="$zaurus_kernel_build" ARCH=arm
         CROSS_COMPILE=arm-linux-gnueabi- KBUILD_BUILD_TIMESTAMP="@${SOURCE_DATE_EPOCH:-0}"
         KBUILD_BUILD_USER=pelvaro KBUILD_BUILD_HOST=pelvaro)
@@ -45,57 +44,44 @@ ensure_zaurus_kernel() {
 }
 
 # The Zaurus's Debian armel system, for a package DEB: what the package depends on and recommends
-# (the first of alternatives), and what the machine's init calls on. Made once in the cache with
-# mmdebstrap, again when that list changes, with its font cache built as the Zaurus reads it.
-# Sets zaurus_root.
+# (the first of alternatives), and what the machine's init calls on. Made once in the cache, again
+# when that list changes, with its font cache built as the Zaurus reads it. Sets zaurus_root.
 ensure_zaurus_root() { # DEB
-    local packages wanted stamp scratch mirror
+    local packages
     packages=$(dpkg-deb -f "$1" Depends Recommends | sed -E 's/^[A-Za-z-]+: //' | tr ',' '\n' |
         sed -E 's/\|.*//; s/\(.*\)//; s/ //g' | grep . | sort -u | xargs)
-    packages="$packages bash coreutils util-linux kmod fontconfig"
-    zaurus_root=$zaurus_cache/zaurus-root
-    stamp=$zaurus_root/.pelvaro-root wanted="bookworm armel $packages"
-    [ "$(cat "$stamp" 2>/dev/null)" = "$wanted" ] && return 0
-    mirror=$(debian_mirror)
-    scratch=$zaurus_root.partial
-    say "making the Zaurus's Debian 12 armel system in $zaurus_root from $mirror: $packages"
-    rm -rf "$scratch" && mkdir -p "$zaurus_cache"
-    if ! mmdebstrap --quiet --variant=extract --arch=armel --include="${packages// /,}" \
-        bookworm "$scratch" "deb $mirror bookworm main" >&2; then
-        rm -rf "$scratch"
-        say "could not make the Zaurus's system with mmdebstrap (above: why)"
-        exit 1
-    fi
-    rm -rf "$scratch"/var/cache/apt/archives/*.deb "$scratch"/var/lib/apt/lists/*
-    # fontconfig under qemu-arm: paths and folder dates of the root's own, so that the caches
-    # hold in the Zaurus.
-    qemu-arm -cpu pxa270 -L "$scratch" -E FONTCONFIG_SYSROOT="$scratch" \
-        "$scratch/usr/bin/fc-cache" -s -f >&2
-    printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
-    rm -rf "$zaurus_root"
-    mv "$scratch" "$zaurus_root"
+    zaurus_root=$pelvaro_cache/zaurus-root
+    ensure_debian_root armel "$zaurus_root" finish_zaurus_root $packages bash coreutils \
+        util-linux kmod fontconfig
+}
+# What the Zaurus's system needs beyond unpacking, on the new root ROOT: no package files, and
+# fontconfig's caches, made under qemu-arm with the paths and folder dates of the root's own so
+# that they hold in the Zaurus.
+finish_zaurus_root() { # ROOT
+    rm -rf "$1"/DEBIAN "$1"/var/cache/apt/archives/*.deb "$1"/var/lib/apt/lists/* &&
+        qemu-arm -cpu pxa270 -L "$1" -E FONTCONFIG_SYSROOT="$1" "$1/usr/bin/fc-cache" -s -f >&2
 }
 
 # Makes the CF microdrive's ext4 image IMG from the Zaurus's system with DEB unpacked as dpkg
 # would, the machine's init and, laid over them, what the folder EXTRA holds; without root
 # rights.
-make_zaurus_disk() { # IMG DEB [EXTRA]
-    local tree
-    tree=$(mktemp -d)
-    cp -a "$zaurus_root/." "$tree"
-    dpkg-deb -x "$2" "$tree"
-    [ -z "${3:-}" ] || cp -a "$3/." "$tree"
-    install -m 0755 "$repo_root/zaurus/init" "$tree/sbin/pelvaro-init"
-    # What base-passwd's scripts would have written: the machine's one user.
-    echo 'root:x:0:0:root:/root:/bin/bash' >"$tree/etc/passwd"
-    echo 'root:x:0:' >"$tree/etc/group"
-    mkdir -p "$tree"/{proc,sys,dev,tmp,run,root}
-    rm -f "$1"
-    # Room for the panel's files and the caches it may write: 64 MiB beyond what it holds.
-    truncate -s "$(($(du -s -m "$tree" | cut -f1) + 64))M" "$1"
-    mkfs.ext4 -q -F -L zaurus -d "$tree" "$1"
-    rm -rf "$tree"
-}
+make_zaurus_disk() ( # IMG DEB [EXTRA]
+    tree=$(mktemp -d) || exit
+    # The copy of the system is some 300 MB: it goes however this ends.
+    trap 'rm -rf "$tree"' EXIT
+    trap 'exit 1' HUP INT TERM
+    # Each step on success only: set -e does nothing where the caller tests the result.
+    cp -a "$zaurus_root/." "$tree" && dpkg-deb -x "$2" "$tree" &&
+        { [ -z "${3:-}" ] || cp -a "$3/." "$tree"; } &&
+        install -m 0755 "$repo_root/zaurus/init" "$tree/sbin/pelvaro-init" &&
+        # What base-passwd's scripts would have written: the machine's one user.
+        echo 'root:x:0:0:root:/root:/bin/bash' >"$tree/etc/passwd" &&
+        echo 'root:x:0:' >"$tree/etc/group" && mkdir -p "$tree"/{proc,sys,dev,tmp,run,root} &&
+        rm -f "$1" &&
+        # Room for the panel's files and the caches it may write: 64 MiB beyond what it holds.
+        truncate -s "$(($(du -s -m "$tree" | cut -f1) + 64))M" "$1" &&
+        mkfs.ext4 -q -F -L zaurus -d "$tree" "$1"
+)
 
 # Builds the out-of-tree kernel module whose source is in the folder SOURCE, there, against the
 # Zaurus's kernel, as DKMS would; make's arguments given after it.
@@ -148,7 +134,7 @@ start_zaurus_headless() { # FOLDER
 # README makes them), the kernel, the system, and the kernel module from the source pelvaro-dkms
 # installs. Sets zaurus_deb, zaurus_kernel_build, zaurus_root and zaurus_module.
 ensure_zaurus_parts() {
-    ensure_armel_root
+    ensure_debian_root armel "$armel_root" true "${cross_root_packages[@]}"
     local armel_build=$repo_root/build-armel
     build_project "$armel_build" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/armel-toolchain.cmake" \
         -DPELVARO_SYSROOT="$armel_root"
