@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The application object pelvaro runs under, in place of a handheld platform's own.
 #include "platform/handheldapplication.h"
+#include "platform/deferredicon.h"
 
-#include <QDirIterator>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QScrollArea>
@@ -15,20 +14,12 @@ HandheldApplication::HandheldApplication(int &argc, char **argv, Type /*type*/)
 {
     installTranslations(QLocale::system());
     // The desktop ties the windows to the program's menu entry by its name, and shows the
-    // entry's icon for them: the icon theme's, found only when drawn, where the theme has one,
-    // otherwise the program's own, whose pictures Qt reads at once.
+    // entry's icon for them: the icon theme's where the theme has one, otherwise the program's
+    // own. Either is looked up and read only when a window manager asks for its pictures;
+    // where nothing draws it (the framebuffer, the VNC screen), never.
     const QString id = QStringLiteral("org.pelvaro.pelvaro");
     setDesktopFileName(id);
-    QIcon icon = QIcon::fromTheme(id);
-    if (icon.isNull()) {
-        QIcon builtIn;
-        QDirIterator png(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                         QDirIterator::Subdirectories);
-        while (png.hasNext())
-            builtIn.addFile(png.next());
-        icon = builtIn;
-    }
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(new DeferredIconEngine(id, QStringLiteral(":/icons"))));
 }
 
 HandheldApplication::~HandheldApplication()
