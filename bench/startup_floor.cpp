@@ -12,7 +12,9 @@
 
 int main(int argc, char **argv)
 {
+    mark_phase(Phase::Main);
     QApplication application(argc, argv);
+    mark_phase(Phase::Application);
     QWidget window;
     window.resize(628, 420);
     QLabel label(QStringLiteral("Run Mode Frequency"), &window);
@@ -20,6 +22,8 @@ int main(int argc, char **argv)
     std::unique_ptr<FirstFrame> firstFrame;
     if (!application.arguments().contains(QStringLiteral("--keep-open")))
         firstFrame = std::make_unique<FirstFrame>(&window);
+    mark_phase(Phase::Window);
     window.show();
+    mark_phase(Phase::Shown);
     return application.exec();
 }

@@ -7,9 +7,13 @@
 
 int main(int argc, char **argv)
 {
+    mark_phase(Phase::Main);
     HandheldApplication application(argc, argv, HandheldApplication::GuiClient);
+    mark_phase(Phase::Application);
     pelvaro panel(nullptr, nullptr, 0);
     FirstFrame firstFrame(&panel);
+    mark_phase(Phase::Window);
     application.showMainWidget(&panel, false);
+    mark_phase(Phase::Shown);
     return application.exec();
 }

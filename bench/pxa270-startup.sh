@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Prints the start-up figures on the handheld's processor of docs/performance.md: the guest
+# instructions executed and the distinct guest code (the instructions at distinct addresses
+# qemu translated) of the armel startup_panel and startup_floor, from their start to their first
+# frame, phase by phase, on qemu-arm's PXA270 model and the offscreen platform. They are counted
+# by bench/guestcount.c, a TCG plugin built here against the plugin API of Debian's qemu, whose
+# header comes from Debian's qemu source package (fetched once into ~/.cache/pelvaro).
+#
+#   bench/pxa270-startup.sh            (its work in build-armel-bench/)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+source "$repo/scripts/lib/common.sh"
+ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi gcc qemu-user mmdebstrap xz-utils
+ensure_debian_root armel "$armel_root" true "${cross_root_packages[@]}"
+build=$repo/build-armel-bench
+build_targets=(startup_panel startup_floor)
+build_project "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/armel-toolchain.cmake" \
+    -DPELVARO_SYSROOT="$armel_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
+
+# The plugin API's header, from the source of the qemu release installed, read through a list
+# of sources of its own: the machine's apt configuration stays as it is.
+release=$(dpkg-query -W -f='${Version}' qemu-user | sed -E 's/^[0-9]+://; s/-[^-]*$//')
+header=$pelvaro_cache/qemu-$release-plugin/qemu-plugin.h
+if [ ! -s "$header" ]; then
+    apt_dir=$(mktemp -d)
+    trap 'rm -rf "$apt_dir"' EXIT
+    echo "deb-src $(debian_mirror) bookworm main" >"$apt_dir/sources.list"
+    apt=(apt-get -q -o Dir::Etc::SourceList="$apt_dir/sources.list"
+        -o Dir::Etc::SourceParts=/nonexistent -o Dir::State::Lists="$apt_dir/lists")
+    mkdir -p "$apt_dir/lists/partial" "$(dirname "$header")"
+    "${apt[@]}" update >&2
+    (cd "$apt_dir" && "${apt[@]}" source --download-only qemu >&2)
+    tar -xJf "$apt_dir"/qemu_*.orig.tar.xz -C "$apt_dir" --wildcards '*/include/qemu/qemu-plugin.h'
+    mv "$apt_dir"/qemu-*/include/qemu/qemu-plugin.h "$header"
+fi
+gcc -O2 -Wall -Wextra -shared -fPIC -I "$(dirname "$header")" -o "$build/guestcount.so" \
+    "$repo/bench/guestcount.c"
+
+run=(qemu-arm -cpu pxa270 -L "$armel_root" -E FONTCONFIG_SYSROOT="$armel_root"
+    -E QT_QPA_PLATFORM=offscreen)
+echo "qemu-arm $release, PXA270 model, offscreen platform; millions of guest instructions"
+echo "executed, and thousands of distinct ones, at the end of each phase"
+for program in floor panel; do
+    # Once without counting, so that fontconfig's caches are there for the counted start.
+    "${run[@]}" "$build/bench/startup_$program" 2>/dev/null
+    "${run[@]}" -plugin "$build/guestcount.so,out=$build/guestcount-$program.txt" \
+        "$build/bench/startup_$program" 2>/dev/null
+done
+# Each file's lines: "MARK EXECUTED DISTINCT", marks 1 to 5 and "end".
+awk 'BEGIN { split("loading and linking,application object,window built,shown,first frame", name, ",") }
+    FNR == 1 { program = FILENAME ~ /panel/ ? "panel" : "floor" }
+    $1 ~ /^[0-9]+$/ { executed[program, $1] = $2; distinct[program, $1] = $3 }
+    END {
+        printf "  %-22s %22s %22s\n", "phase", "floor: executed  distinct", "panel: executed  distinct"
+        for (mark = 1; mark <= 5; mark++)
+            printf "  %-22s %14.1f M %6.1f K %14.1f M %6.1f K\n", name[mark],
+                (executed["floor", mark] - executed["floor", mark - 1]) / 1e6,
+                (distinct["floor", mark] - distinct["floor", mark - 1]) / 1e3,
+                (executed["panel", mark] - executed["panel", mark - 1]) / 1e6,
+                (distinct["panel", mark] - distinct["panel", mark - 1]) / 1e3
+        printf "  %-22s %14.1f M %6.1f K %14.1f M %6.1f K\n", "start to first frame",
+            executed["floor", 5] / 1e6, distinct["floor", 5] / 1e3,
+            executed["panel", 5] / 1e6, distinct["panel", 5] / 1e3
+        printf "  panel / floor: %.3f x the instructions, %.3f x the distinct code\n",
+            executed["panel", 5] / executed["floor", 5], distinct["panel", 5] / distinct["floor", 5]
+    }' "$build/guestcount-floor.txt" "$build/guestcount-panel.txt"
