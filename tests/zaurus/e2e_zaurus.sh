@@ -6,7 +6,9 @@
 # at boot, beside a stand-in for the core-voltage regulator qemu lacks. It waits for the panel
 # on the 480 x 640 screen and works it with the Zaurus's keyboard through qemu's monitor, as a
 # user would: what it writes must reach cpufreq and the regulator, as qemu's own output and the
-# kernel's files show. The screens are saved in the working folder as zaurus-MACHINE-*.png,
+# kernel's files show. Then writers and readers work both files at once, the module is reloaded
+# under a reader, and the test kernel's checkers (lockdep among them) must have found nothing in
+# the kernel's log. The screens are saved in the working folder as zaurus-MACHINE-*.png,
 # beside the build machine's PELVARO on Qt's VNC screen of the same size and register values.
 #
 #   e2e_zaurus.sh MACHINE KERNEL-BUILD ROOT DEB MODULE-SOURCE PELVARO SIMULATED-DEVICE VNC.PL
@@ -122,6 +124,30 @@ check "a read at an offset gives the rest; a line too long is refused whole, cha
     "$(guest "dd if=/proc/zaurus/CCCR bs=1 skip=4 2>/dev/null | od -An -c") $(guest \
         "printf '%026d020001087\n' 0 >/proc/zaurus/CCCR 2>/dev/null || echo refused") $(guest \
         "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
+
+# For 20 s two writers (valid and invalid CCCR lines, VCORE steps) and two readers work both
+# files at once; the readers keep every CCCR they read. Then the module goes while a reader
+# holds CCCR open, and comes back.
+guest 'for job in "echo 02000190; echo 0A00031E; echo 02000108; echo 02000210" "echo 0C; echo 0A" \
+    "cat /proc/zaurus/CCCR /proc/zaurus/VCORE" "cat /proc/zaurus/VCORE /proc/zaurus/CCCR"; do
+    end=$((SECONDS + 20)); case $job in echo*0C*) file=VCORE ;; echo*) file=CCCR ;; *) file= ;; esac
+    while [ $SECONDS -lt $end ]; do eval "$job" | while read -r v; do
+        if [ -n "$file" ]; then echo "$v" >/proc/zaurus/$file; else echo "$v"; fi; done; done \
+        2>/dev/null >>/tmp/read &
+    done; wait' >/dev/null
+check "every CCCR read is an operating point" "" "$(guest "sort -u /tmp/read" |
+    tr -d '\r' | sed -E '/^(02000190|02000108|02000210|0[ABC])$/d' | xargs)"
+check "cpufreq runs at the turbo clock CCCR names" yes "$(c=$(guest "cat /proc/zaurus/CCCR")
+    f=$(frequency); case $c in 02000190) t=312000 ;; 02000210) t=416000 ;; *) t=104000 ;; esac
+    [ "$f" = $t ] && echo yes)"
+check "the module goes while CCCR is open, and comes back" "gone $(guest "cat /proc/zaurus/CCCR")" \
+    "$(guest "exec 3</proc/zaurus/CCCR; rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone; \
+        cat <&3 2>/dev/null; exec 3<&-; modprobe pelvaro_zaurus && cat /proc/zaurus/CCCR" | xargs)"
+# The panel, from Write VCORE, where the focus is: Up makes VCORE one step more than it was.
+"$tool" "$work/monitor" keys shift-tab up tab spc
+wait_for "Write VCORE after the module's return on $machine" holds /proc/zaurus/VCORE '0B\n'
+check "the kernel's log has no warning, bug, lockdep report or oops" "" "$(guest dmesg |
+    sed -n -E '/WARNING:|\<BUG\>|[Ll]ockdep|Oops|Internal error|Unable to handle/p')"
 check "unloading the module removes /proc/zaurus" gone \
     "$(guest "rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone")"
 [ $failures -eq 0 ] || console_tail
