@@ -9,14 +9,11 @@
 #include "platform/handheldapplication.h"
 
 #include <QAccessible>
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 #include <QLCDNumber>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QtDBus>
 
 using namespace Qt::StringLiterals;
 
@@ -163,35 +160,23 @@ void AccessibilityTest::changesAreAnnounced()
              (QSet<QString>{u"showVCOREVoltage"_s, u"showVCORENumber_Bin"_s, u"showMemoryFreq"_s,
                             u"showANumber"_s, u"showANumber_Bin"_s, u"showCCCR"_s}));
 
-    // A failed write's message, as a client of the bus reads it from Qt's bridge: an alert.
+    // A failed write's message, read over the AT-SPI bus from Qt's bridge in this event loop.
     remove_device_file(DeviceFile::Cccr);
     panel.writeCCCR->click();
-    auto *box = panel.findChild<QMessageBox *>();
-    QVERIFY(box);
-    const QString address = QDBusInterface(u"org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.a11y.Bus"_s)
-                                .call(u"GetAddress"_s)
-                                .arguments()
-                                .value(0)
-                                .toString();
-    QDBusConnection client = QDBusConnection::connectToBus(address, u"client"_s);
-    const auto ask = [&](const QString &interface, const QString &method,
-                         const QVariantList &args) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QDBusConnection(u"a11y"_s).baseService(),
-            u"/org/a11y/atspi/accessible/%1"_s.arg(
-                QAccessible::uniqueId(QAccessible::queryAccessibleInterface(box))),
-            interface, method);
-        call.setArguments(args);
-        QDBusPendingCall reply = client.asyncCall(call); // answered by this event loop
-        return QTest::qWaitFor([&] { return reply.isFinished(); }, 60000) ? reply.reply()
-                                                                          : QDBusMessage();
-    };
-    const QDBusMessage name = ask(u"org.freedesktop.DBus.Properties"_s, u"Get"_s,
-                                  {u"org.a11y.atspi.Accessible"_s, u"Name"_s});
-    const QDBusMessage role = ask(u"org.a11y.atspi.Accessible"_s, u"GetRole"_s, {});
-    QCOMPARE(name.arguments().value(0).value<QDBusVariant>().variant().toString(),
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QDBusConnection(u"a11y"_s).baseService(),
+        u"/org/a11y/atspi/accessible/%1"_s.arg(QAccessible::uniqueId(
+            QAccessible::queryAccessibleInterface(panel.findChild<QMessageBox *>()))),
+        u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+    get << u"org.a11y.atspi.Accessible"_s << u"Name"_s;
+    const QDBusMessage address = QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
+        u"org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.a11y.Bus"_s, u"GetAddress"_s));
+    QDBusPendingCall name =
+        QDBusConnection::connectToBus(address.arguments().value(0).toString(), u"client"_s)
+            .asyncCall(get);
+    QVERIFY(QTest::qWaitFor([&] { return name.isFinished(); }, 60000));
+    QCOMPARE(name.reply().arguments().value(0).value<QDBusVariant>().variant().toString(),
              u"Could not write CCCR 00000210: /proc/zaurus/CCCR: No such file or directory"_s);
-    QCOMPARE(role.arguments().value(0).toUInt(), 2u); // ATSPI_ROLE_ALERT
 }
 
 int main(int argc, char **argv)

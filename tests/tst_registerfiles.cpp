@@ -205,8 +205,7 @@ void RegisterFilesTest::tellsAFailedWrite_data()
     QTest::newRow("CCCR absent") << true << u"<absent>"_s
                                  << QStringList{u"Could not write CCCR 02000210: "
                                                 u"/proc/zaurus/CCCR: No such file or directory"_s};
-    // /dev/full fails the stream's write at the close, where a kernel refuses a line.
-    QTest::newRow("VCORE refused at the close")
+    QTest::newRow("VCORE refused at the close, as /dev/full refuses it")
         << false << u"/dev/full"_s
         << QStringList{u"The kernel refused VCORE 0A: No space left on device."_s};
     QTest::newRow("CCCR taken") << true << u"<plain>"_s << QStringList{};
@@ -220,21 +219,17 @@ void RegisterFilesTest::tellsAFailedWrite()
     QFETCH(QStringList, shown);
     const DeviceFile device = cccr ? DeviceFile::Cccr : DeviceFile::Vcore;
     pelvaro panel;
-    panel.show();
-    remove_device_file(device);
-    if (file == u"<plain>"_s)
-        put_device_file(device, "");
-    else if (file != u"<absent>"_s)
+    if (file != u"<plain>"_s)
+        remove_device_file(device);
+    if (file.startsWith(u'/'))
         QVERIFY(QFile::link(file, device_path(device)));
     const PanelState before = panel_state(panel);
     for (int write = 0; write < 2; ++write)
         (cccr ? panel.writeCCCR : panel.writeVCORE)->click();
 
     QStringList messages;
-    for (QMessageBox *box : panel.findChildren<QMessageBox *>()) {
-        if (box->isVisible())
-            messages << box->text();
-    }
+    for (QMessageBox *box : panel.findChildren<QMessageBox *>())
+        messages << (box->isVisible() ? box->text() : u"<hidden>"_s);
     QCOMPARE(messages, shown);
     QCOMPARE(panel_state(panel), before);
 }
