@@ -27,9 +27,7 @@ void pelvaro::write_cccr()
     sync();
     cccr_value =
         pack_cccr({changeL->value(), change2N->value(), changeA->value(), changeLCD->value()});
-    const std::string line = cccr_file_text(cccr_value);
-    if (const auto failure = write_register_file(cccr_file_path, line))
-        show_write_failure(this, write_failure_text("CCCR", cccr_file_path, line, *failure));
+    write_register_line(this, "CCCR", cccr_file_path, cccr_file_text(cccr_value));
 }
 
 void pelvaro::read_vcore()
@@ -42,7 +40,5 @@ void pelvaro::write_vcore()
 {
     sync();
     vcore_value = static_cast<std::uint32_t>(changeVCORE->value()) & vcore_field_mask;
-    const std::string line = vcore_file_text(vcore_value);
-    if (const auto failure = write_register_file(vcore_file_path, line))
-        show_write_failure(this, write_failure_text("VCORE", vcore_file_path, line, *failure));
+    write_register_line(this, "VCORE", vcore_file_path, vcore_file_text(vcore_value));
 }

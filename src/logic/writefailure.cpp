@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 // SPDX-License-Identifier: GPL-2.0-or-later
-// What the panel tells when a line did not reach a register file.
+// Writing a line to a register file, and what the panel tells when the line is not taken.
 #include "logic/writefailure.h"
 
 #include <QCoreApplication>
@@ -22,8 +22,12 @@ QString write_failure_text(const char *registerName, const char *path, const std
         .arg(QLatin1StringView(registerName), value, reason);
 }
 
-void show_write_failure(QWidget *panel, const QString &text)
+void write_register_line(QWidget *panel, const char *registerName, const char *path,
+                         const std::string &line)
 {
+    const auto failure = write_register_file(path, line);
+    if (!failure)
+        return;
     // One box at most: a later failure takes the place of one still shown.
     auto *box = panel->findChild<QMessageBox *>(u"writeFailure"_s, Qt::FindDirectChildrenOnly);
     if (!box) {
@@ -31,7 +35,7 @@ void show_write_failure(QWidget *panel, const QString &text)
         box->setObjectName(u"writeFailure"_s);
         box->setWindowModality(Qt::WindowModal);
     }
-    box->setText(text);
+    box->setText(write_failure_text(registerName, path, line, *failure));
     box->open();
     // Where no window manager gives a new window the keyboard, as on the framebuffer, the box
     // takes it, so that Return answers it.

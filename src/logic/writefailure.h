@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 // SPDX-License-Identifier: GPL-2.0-or-later
-// What the panel tells when a line did not reach a register file.
+// Writing a line to a register file, and what the panel tells when the line is not taken.
 #pragma once
 
 #include "logic/registerfiles.h"
@@ -14,6 +14,7 @@ class QWidget;
 QString write_failure_text(const char *registerName, const char *path, const std::string &line,
                            const RegisterWriteFailure &failure);
 
-// Shows `text` in a warning over `panel`, window-modal but without blocking, in place of the one
-// still shown there, if any.
-void show_write_failure(QWidget *panel, const QString &text);
+// Writes `line` to `registerName`'s file at `path`. Where it was not taken, says why in a warning
+// over `panel`, window-modal but without blocking, in place of the one still shown there, if any.
+void write_register_line(QWidget *panel, const char *registerName, const char *path,
+                         const std::string &line);
