@@ -13,11 +13,11 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi gcc qemu-user mmdebstrap xz-utils
-ensure_debian_root armel "$armel_root" true "${cross_root_packages[@]}"
+ensure_cross_root armel
 build=$repo/build-armel-bench
 build_targets=(startup_panel startup_floor)
 build_project "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/armel-toolchain.cmake" \
-    -DPELVARO_SYSROOT="$armel_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
+    -DPELVARO_SYSROOT="$cross_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
 
 # The plugin API's header, from the source of the qemu release installed, read through a list
 # of sources of its own: the machine's apt configuration stays as it is.
@@ -38,7 +38,7 @@ fi
 gcc -O2 -Wall -Wextra -shared -fPIC -I "$(dirname "$header")" -o "$build/guestcount.so" \
     "$repo/bench/guestcount.c"
 
-run=(qemu-arm -cpu pxa270 -L "$armel_root" -E FONTCONFIG_SYSROOT="$armel_root"
+run=(qemu-arm -cpu pxa270 -L "$cross_root" -E FONTCONFIG_SYSROOT="$cross_root"
     -E QT_QPA_PLATFORM=offscreen)
 echo "qemu-arm $release, PXA270 model, offscreen platform; millions of guest instructions"
 echo "executed, and thousands of distinct ones, at the end of each phase"

@@ -19,7 +19,7 @@ ensure_zaurus_parts
 build="$repo/build-armel-bench"
 build_targets=(startup_panel startup_floor)
 build_project "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/armel-toolchain.cmake" \
-    -DPELVARO_SYSROOT="$armel_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
+    -DPELVARO_SYSROOT="$cross_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
 tool=$repo/tests/zaurus/machine.pl
 work=$build/zaurus-$machine
 rm -rf "$work" && mkdir -p "$work/extra/usr/local/bin"

@@ -117,7 +117,11 @@ cross_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-d
     fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config
     qt6-translations-l10n)
 pelvaro_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
-armel_root=$pelvaro_cache/armel-root
+# Makes (once) the system root of the cross-build for ARCH; sets cross_root.
+ensure_cross_root() { # ARCH
+    cross_root=$pelvaro_cache/$1-root
+    ensure_debian_root "$1" "$cross_root" true "${cross_root_packages[@]}"
+}
 
 # Configures (once) and builds the project in build directory $1, with extra cmake options:
 # the targets in build_targets where set, otherwise everything.

@@ -132,12 +132,12 @@ start_zaurus_headless() { # FOLDER
 
 # Builds what the emulated Zaurus runs, where missing: the armel build and its packages (as the
 # README makes them), the kernel, the system, and the kernel module from the source pelvaro-dkms
-# installs. Sets zaurus_deb, zaurus_kernel_build, zaurus_root and zaurus_module.
+# installs. Sets cross_root, zaurus_deb, zaurus_kernel_build, zaurus_root and zaurus_module.
 ensure_zaurus_parts() {
-    ensure_debian_root armel "$armel_root" true "${cross_root_packages[@]}"
+    ensure_cross_root armel
     local armel_build=$repo_root/build-armel
     build_project "$armel_build" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/armel-toolchain.cmake" \
-        -DPELVARO_SYSROOT="$armel_root"
+        -DPELVARO_SYSROOT="$cross_root"
     rm -rf "$armel_build/zaurus-package"
     (cd "$armel_build" && cpack -G DEB -B "$armel_build/zaurus-package") >&2
     zaurus_deb=$(ls "$armel_build"/zaurus-package/pelvaro_*.deb)
