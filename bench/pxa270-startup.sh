@@ -26,7 +26,8 @@ header=$pelvaro_cache/qemu-$release-plugin/qemu-plugin.h
 if [ ! -s "$header" ]; then
     apt_dir=$(mktemp -d)
     trap 'rm -rf "$apt_dir"' EXIT
-    echo "deb-src $(debian_mirror) bookworm main" >"$apt_dir/sources.list"
+    codename=$(debian_codename "$(debian_release)")
+    echo "deb-src $(debian_mirror) $codename main" >"$apt_dir/sources.list"
     apt=(apt-get -q -o Dir::Etc::SourceList="$apt_dir/sources.list"
         -o Dir::Etc::SourceParts=/nonexistent -o Dir::State::Lists="$apt_dir/lists")
     mkdir -p "$apt_dir/lists/partial" "$(dirname "$header")"

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Cross-builds pelvaro for the handheld's Intel XScale processor (PXA255, PXA270: ARMv5TE
-# without a floating-point unit, Debian armel) against a Debian 12 armel system root, and runs
+# without a floating-point unit, Debian armel) against a Debian armel system root, and runs
 # the armel programs under qemu-arm on the PXA270's CPU model.
 #
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/armel-toolchain.cmake [-DPELVARO_SYSROOT=ROOT] ...

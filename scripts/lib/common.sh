@@ -79,48 +79,168 @@ debian_mirror() {
     echo "${mirror:-http://deb.debian.org/debian}"
 }
 
-# Makes (once) a Debian 12 system root for the architecture ARCH in the folder ROOT, with the
-# PACKAGES and what they depend on, from the Debian registry this machine's apt uses; makes it
-# again only when it is missing or was made for another list. The packages' symbols and shlibs
-# files go to the root's DEBIAN folder, where dpkg-shlibdeps finds them. FINISH, a command, is
-# given the new root before it counts as made. It is made in a scratch folder and moved into
-# place only when complete, so a cut download never counts.
-ensure_debian_root() { # ARCH ROOT FINISH PACKAGE...
-    local arch=$1 root=$2 finish=$3
-    shift 3
-    local wanted="bookworm $arch $*" scratch=$root.partial mirror
+# The Debian release (12, 13) of the system in ROOT (this machine's by default), from its
+# os-release file; nothing where it is no Debian or names no release (testing, unstable).
+debian_release() { # [ROOT]
+    (. "${1:-}/usr/lib/os-release" 2>/dev/null && [ "${ID:-}" = debian ] && echo "${VERSION_ID:-}") ||
+        true
+}
+# The code name of Debian release RELEASE; fails for a release these scripts do not know.
+debian_codename() { # RELEASE
+    case $1 in
+    12) echo bookworm ;;
+    13) echo trixie ;;
+    *) say "Debian $1 is not one of the releases this builds on: 12 or 13"; return 1 ;;
+    esac
+}
+
+# The Debian release a package of pelvaro was built for, from its version (0.1.0+deb13).
+package_release() { # DEB
+    local version
+    version=$(dpkg-deb -f "$1" Version)
+    [[ $version == *+deb[0-9]* ]] || { say "$1 names no Debian release in its version"; exit 1; }
+    echo "${version##*+deb}"
+}
+
+# For each package file that apt, as its LOG says, could not fetch from the registry's pool (404),
+# fetches the previous build of that package from the same pool into the folder FOLDER, as a flat
+# repository: the release's earlier stable updates (+deb13u4 for +deb13u5), then the release's
+# own build and its rebuilds. Fails where a file has none or nothing was missing.
+earlier_builds() { # LOG FOLDER
+    local url file name version arch candidate found missing
+    missing=$(grep -o -E 'Failed to fetch [^ ]+\.deb +404' "$1" | awk '{ print $4 }' | sort -u)
+    [ -n "$missing" ] || return 1
+    rm -rf "$2" && mkdir -p "$2"
+    for url in $missing; do
+        file=${url##*/} && file=${file//%2b/+}
+        IFS=_ read -r name version arch <<<"${file%.deb}"
+        found=
+        for candidate in $(earlier_versions "$version"); do
+            /usr/lib/apt/apt-helper download-file "${url%/*}/${name}_${candidate//+/%2b}_$arch.deb" \
+                "$2/${name}_${candidate}_$arch.deb" >/dev/null 2>&1 || continue
+            say "the registry's pool lacks $file: taking ${name}_${candidate}_$arch.deb instead"
+            found=yes
+            break
+        done
+        [ -n "$found" ] || { say "the registry's pool lacks $file, and any earlier build of it"; return 1; }
+    done
+    (cd "$2" && dpkg-scanpackages . >Packages 2>/dev/null)
+}
+earlier_versions() { # VERSION
+    local base=${1%+deb[0-9]*u[0-9]*} update
+    if [[ $1 =~ \+deb([0-9]+)u([0-9]+)$ ]]; then
+        for ((update = BASH_REMATCH[2] - 1; update >= 1; update--)); do
+            echo "$base+deb${BASH_REMATCH[1]}u$update"
+        done
+    fi
+    printf '%s\n' "$base" "$base+b1" "$base+b2" "$base+b3"
+}
+
+# Makes (once) a system root of Debian RELEASE (12 or 13) for the architecture ARCH in the folder
+# ROOT, with the PACKAGES and what they depend on, from the Debian registry this machine's apt
+# uses; makes it again only when it is missing or was made for another list. Unpacked only
+# (mmdebstrap's variant extract), unless root_variant names another of mmdebstrap's variants.
+# The packages' symbols and shlibs files go to the root's DEBIAN folder, where dpkg-shlibdeps
+# finds them. FINISH, a command, is given the new root before it counts as made. It is made in a
+# scratch folder and moved into place only when complete, so a cut download never counts.
+ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
+    local release=$1 arch=$2 root=$3 finish=$4 codename
+    shift 4
+    codename=$(debian_codename "$release") || exit 2
+    local variant=${root_variant:-extract}
+    local wanted="$codename $arch $variant $*" scratch=$root.partial mirror
     [ "$(cat "$root/.pelvaro-root" 2>/dev/null)" = "$wanted" ] && return 0
     mirror=$(debian_mirror)
-    say "making the Debian 12 $arch system in $root from $mirror: $*"
-    rm -rf "$scratch" && mkdir -p "$(dirname "$root")"
-    if ! mmdebstrap --quiet --variant=extract --arch="$arch" --include="$(IFS=,; echo "$*")" \
-        --extract-hook='mkdir -p "$1/DEBIAN"
-            for deb in "$1"/var/cache/apt/archives/*.deb; do
-                dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
-                dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
-            done; true' \
-        bookworm "$scratch" "deb $mirror bookworm main" >&2 || ! "$finish" "$scratch"; then
+    say "making the Debian $release $arch system in $root from $mirror: $*"
+    mkdir -p "$(dirname "$root")"
+    local sources=("deb $mirror $codename main") fallback=() attempt
+    for attempt in registry earlier-builds; do
         rm -rf "$scratch"
-        say "could not make the $arch system in $root (above: why); it needs the Debian registry"
-        say "at $mirror (set PELVARO_DEBIAN_MIRROR for another) and, unless run as root,"
-        say "unprivileged user namespaces"
+        mmdebstrap --variant="$variant" --arch="$arch" --include="$(IFS=,; echo "$*")" \
+            "${fallback[@]}" --extract-hook='mkdir -p "$1/DEBIAN"
+                for deb in "$1"/var/cache/apt/archives/*.deb; do
+                    dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
+                    dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
+                done; true' \
+            "$codename" "$scratch" "${sources[@]}" >"$scratch.log" 2>&1 && "$finish" "$scratch" &&
+            break
+        # A registry in mid-sync may index files its pool does not hold yet: those packages are
+        # taken in their previous builds from the pool, once, and said.
+        if [ $attempt = registry ] && earlier_builds "$scratch.log" "$root.earlier"; then
+            sources+=("deb [trusted=yes] copy://$root.earlier ./")
+            fallback=(--setup-hook='mkdir -p "$1/etc/apt/preferences.d" && printf "%s\n" \
+                "Package: *" "Pin: origin \"\"" "Pin-Priority: 1001" \
+                >"$1/etc/apt/preferences.d/earlier-builds"')
+            continue
+        fi
+        # apt's page of output comes down to its first error, such as a file the registry lacks.
+        say "could not make the $arch system in $root: $(grep -m 1 -E '^(E|Err):|[0-9]{3} [A-Z]' \
+            "$scratch.log" || tail -n 1 "$scratch.log")"
+        say "(all of it in $scratch.log) It needs the Debian registry at $mirror (set"
+        say "PELVARO_DEBIAN_MIRROR for another) and, unless run as root, unprivileged user namespaces"
+        rm -rf "$scratch" "$root.earlier"
         exit 1
-    fi
+    done
+    # The system's apt knows the registry alone.
+    rm -rf "$root.earlier" "$scratch/etc/apt/preferences.d/earlier-builds"
+    sed -i '/ copy:/d' "$scratch/etc/apt/sources.list"
+    rm -f "$scratch.log"
     printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
     rm -rf "$root"
     mv "$scratch" "$root"
 }
 
-# The system roots the cross-builds link against and qemu-arm runs them in, one for each
-# architecture, in the user's cache folder.
+# The system roots the cross-builds link against and qemu-arm runs them in, one for each release
+# and architecture, in the user's cache folder. base-files tells the build the root's release.
 cross_root_packages=(qt6-base-dev qt6-qpa-plugins libqt6test6 libc6-dev libx11-dev
     fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic fontconfig-config
-    qt6-translations-l10n)
+    qt6-translations-l10n base-files)
 pelvaro_cache=${XDG_CACHE_HOME:-$HOME/.cache}/pelvaro
-# Makes (once) the system root of the cross-build for ARCH; sets cross_root.
-ensure_cross_root() { # ARCH
-    cross_root=$pelvaro_cache/$1-root
-    ensure_debian_root "$1" "$cross_root" true "${cross_root_packages[@]}"
+# Makes (once) the system root of the cross-build for ARCH, of Debian RELEASE, by default this
+# machine's; sets cross_root.
+ensure_cross_root() { # ARCH [RELEASE]
+    local release=${2:-$(debian_release)}
+    [ -n "$release" ] || { say "this machine is no Debian 12 or 13: its release is unknown"; exit 2; }
+    cross_root=$pelvaro_cache/debian$release-$1-root
+    ensure_debian_root "$release" "$1" "$cross_root" true "${cross_root_packages[@]}"
+}
+
+# Runs COMMAND, a path in this source tree, inside a Debian RELEASE system of this machine's
+# architecture, made once in the cache with apt and nothing more, as a container that pivots its
+# root (bubblewrap; a chrooted process may not make the user namespaces the suite needs). The
+# source tree is shared; each of its build folders is one of the container's own, under
+# build-debianRELEASE/. The container shares this machine's network, for apt, and keeps what it
+# installs in the cached system. Root needs nothing more; other users need unprivileged user
+# namespaces and subordinate ids (/etc/subuid), as mmdebstrap does.
+run_in_debian() { # RELEASE COMMAND [ARG...]
+    local release=$1 system arch folder binds=() as_root=()
+    shift
+    arch=$(dpkg --print-architecture)
+    system=$pelvaro_cache/debian$release-$arch-system
+    if [ "$(id -u)" -ne 0 ]; then
+        unshare --user --map-auto --map-root-user true 2>/dev/null || {
+            say "a Debian $release container needs root, or unprivileged user namespaces with"
+            say "subordinate ids for $(id -un) in /etc/subuid and /etc/subgid: this machine has none"
+            exit 1
+        }
+        as_root=(unshare --user --map-auto --map-root-user --fork)
+    fi
+    root_variant=apt ensure_debian_root "$release" "$arch" "$system" true ca-certificates
+    for folder in build build-sanitize build-armhf build-armel build-zaurus; do
+        mkdir -p "$repo_root/build-debian$release/$folder" "$repo_root/$folder"
+        binds+=(--bind "$repo_root/build-debian$release/$folder" "$repo_root/$folder")
+    done
+    cp -L /etc/resolv.conf "$system/etc/resolv.conf"
+    say "running $* in the Debian $release container $system"
+    "${as_root[@]}" bwrap --bind "$system" / --dev /dev --proc /proc --ro-bind /sys /sys \
+        --perms 1777 --tmpfs /tmp --tmpfs /run --perms 1777 --tmpfs /dev/shm \
+        --bind "$repo_root" "$repo_root" "${binds[@]}" \
+        --unshare-pid --unshare-ipc --unshare-uts --hostname "debian$release" --die-with-parent \
+        --cap-add ALL --clearenv --setenv HOME /root --setenv LANG C.UTF-8 \
+        --setenv PATH /usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        --setenv CI "${CI:-}" --setenv PELVARO_DISPOSABLE_SYSTEM "debian$release" \
+        ${PELVARO_DEBIAN_MIRROR:+--setenv PELVARO_DEBIAN_MIRROR "$PELVARO_DEBIAN_MIRROR"} \
+        --chdir "$repo_root" "$repo_root/$1" "${@:2}"
 }
 
 # Configures (once) and builds the project in build directory $1, with extra cmake options:

@@ -43,16 +43,19 @@ ensure_zaurus_kernel() {
     touch "$zaurus_kernel_build/.pelvaro-complete"
 }
 
-# The Zaurus's Debian armel system, for a package DEB: what the package depends on and recommends
+# The Zaurus's Debian armel system, for a package DEB, of the release the package was built for:
+# what the package depends on and recommends
 # (the first of alternatives), and what the machine's init calls on. Made once in the cache, again
 # when that list changes, with its font cache built as the Zaurus reads it. Sets zaurus_root.
 ensure_zaurus_root() { # DEB
     local packages
     packages=$(dpkg-deb -f "$1" Depends Recommends | sed -E 's/^[A-Za-z-]+: //' | tr ',' '\n' |
         sed -E 's/\|.*//; s/\(.*\)//; s/ //g' | grep . | sort -u | xargs)
-    zaurus_root=$pelvaro_cache/zaurus-root
-    ensure_debian_root armel "$zaurus_root" finish_zaurus_root $packages bash coreutils \
-        util-linux kmod fontconfig
+    local release
+    release=$(package_release "$1")
+    zaurus_root=$pelvaro_cache/zaurus-debian$release-root
+    ensure_debian_root "$release" armel "$zaurus_root" finish_zaurus_root $packages bash \
+        coreutils util-linux kmod fontconfig
 }
 # What the Zaurus's system needs beyond unpacking, on the new root ROOT: no package files, and
 # fontconfig's caches, made under qemu-arm with the paths and folder dates of the root's own so
