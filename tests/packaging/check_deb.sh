@@ -7,6 +7,7 @@
 #   check_deb.sh BUILD-DIR EXPECTED-ARCHITECTURE
 set -uo pipefail
 source "$(dirname "$0")/../check.sh"
+source "$(dirname "$0")/../../scripts/lib/common.sh" # the Debian registry and release
 build=$1 architecture=$2
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -49,11 +50,35 @@ done
 check "the program is executable" -rwxr-xr-x \
     "$(awk '$2 == "./usr/bin/pelvaro" { print $1 }' <<<"$contents")"
 
+version=$(dpkg-deb -f "$deb" Version) release=$(debian_release)
+check "the version names the Debian release built for" "+deb$release" "+${version##*+}"
 check "the module's source is where DKMS looks, and for any architecture" \
-    "all ./usr/src/pelvaro-$(dpkg-deb -f "$deb" Version)/dkms.conf" \
+    "all ./usr/src/pelvaro-${version%+deb*}/dkms.conf" \
     "$(dpkg-deb -f "$dkms" Architecture) $(dpkg-deb -c "$dkms" | awk '{ print $6 }' | grep dkms.conf)"
 
 # Debian's own checker, with its info and pedantic tags shown, finds nothing to say.
 check "lintian -I --pedantic finds nothing" "" "$(lintian -I --pedantic "$deb" "$dkms" 2>/dev/null)"
+
+# apt resolves it from the registry as an owner installs it, in a system of its release and
+# architecture, an empty one (what this machine has does not count); in a disposable system of
+# the release, apt installs it, and it starts.
+apt_dir=$out/apt
+mkdir -p "$apt_dir"/{lists,archives}/partial && : >"$apt_dir/status"
+echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
+    "$(debian_codename "$release") main" >"$apt_dir/sources.list"
+apt=(apt-get -q -o APT::Architecture="$architecture" -o APT::Architectures::="$architecture"
+    -o Dir::State::Lists="$apt_dir/lists" -o Dir::State::status="$apt_dir/status"
+    -o Dir::Cache::Archives="$apt_dir/archives" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+    -o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent)
+resolve() { "${apt[@]}" update && "${apt[@]}" install -s "$deb" "$dkms"; }
+check "apt resolves both packages in Debian $release $architecture" resolved \
+    "$(resolve >"$apt_dir/log" 2>&1 && echo resolved || tail -n 5 "$apt_dir/log")"
+if [ -n "${PELVARO_DISPOSABLE_SYSTEM:-}" ] && [ "$architecture" = "$(dpkg --print-architecture)" ]
+then
+    check "apt installs it in $PELVARO_DISPOSABLE_SYSTEM" installed "$(DEBIAN_FRONTEND=noninteractive \
+        apt-get install -q -y "$deb" >"$apt_dir/log" 2>&1 && echo installed || tail -n 5 "$apt_dir/log")"
+    [ -z "${DISPLAY:-}" ] || { start_panel /usr/bin/pelvaro && kill "$program"
+        check "the installed pelvaro shows its panel" yes "${window:+yes}"; }
+fi
 
 summary
