@@ -103,37 +103,55 @@ package_release() { # DEB
 }
 
 # For each package file that apt, as its LOG says, could not fetch from the registry's pool (404),
-# fetches the previous build of that package from the same pool into the folder FOLDER, as a flat
-# repository: the release's earlier stable updates (+deb13u4 for +deb13u5), then the release's
-# own build and its rebuilds. Fails where a file has none or nothing was missing.
+# fetches a build of that package that the registry does hold into the folder FOLDER, as a flat
+# repository: the same version from the security suite's pool, else the release's earlier stable
+# updates (+deb13u4 for +deb13u5), else the release's own build or one of its rebuilds, from
+# either pool. Says which it took; where the registry holds no build at all, an empty package of
+# that name and version stands in, and it says so. Fails where nothing was missing.
 earlier_builds() { # LOG FOLDER
-    local url file name version arch candidate found missing
-    missing=$(grep -o -E 'Failed to fetch [^ ]+\.deb +404' "$1" | awk '{ print $4 }' | sort -u)
+    local url lacking file folder name version arch candidate pool found missing
+    missing=$(grep -o -E 'Failed to fetch [^ ]+/pool/[^ ]+\.deb +404' "$1" | awk '{ print $4 }' |
+        sort -u)
     [ -n "$missing" ] || return 1
     rm -rf "$2" && mkdir -p "$2"
     for url in $missing; do
-        file=${url##*/} && file=${file//%2b/+}
-        IFS=_ read -r name version arch <<<"${file%.deb}"
+        lacking=${url##*/} && lacking=${lacking//%2b/+} && lacking=${lacking//%7e/\~}
+        folder=${url#*/pool/} && folder=${folder%/*}
+        IFS=_ read -r name version arch <<<"${lacking%.deb}"
         found=
-        for candidate in $(earlier_versions "$version"); do
-            /usr/lib/apt/apt-helper download-file "${url%/*}/${name}_${candidate//+/%2b}_$arch.deb" \
-                "$2/${name}_${candidate}_$arch.deb" >/dev/null 2>&1 || continue
-            say "the registry's pool lacks $file: taking ${name}_${candidate}_$arch.deb instead"
-            found=yes
-            break
+        for candidate in "$version" $(earlier_versions "$version"); do
+            for pool in "${url%%/pool/*}/pool" "${url%%/debian/pool/*}/debian-security/pool/updates"; do
+                [ "$candidate $pool" != "$version ${url%%/pool/*}/pool" ] || continue
+                file=${name}_${candidate}_$arch.deb
+                /usr/lib/apt/apt-helper download-file "$pool/$folder/$(sed 's/+/%2b/g; s/~/%7e/g' \
+                    <<<"$file")" "$2/$file" >/dev/null 2>&1 || continue
+                found=$file
+                break 2
+            done
         done
-        [ -n "$found" ] || { say "the registry's pool lacks $file, and any earlier build of it"; return 1; }
+        if [ -n "$found" ]; then
+            say "the registry's pool lacks $lacking: taking $found instead"
+            continue
+        fi
+        say "the registry's pool lacks $lacking and any other build: an empty package stands in"
+        mkdir -p "$2/empty/DEBIAN"
+        printf '%s\n' "Package: $name" "Version: $version" "Architecture: $arch" \
+            "Maintainer: pelvaro" "Description: stands in for a file the registry lacks" \
+            >"$2/empty/DEBIAN/control"
+        dpkg-deb --build "$2/empty" "$2/${name}_${version}_$arch.deb" >/dev/null || return 1
+        rm -rf "$2/empty"
     done
     (cd "$2" && dpkg-scanpackages . >Packages 2>/dev/null)
 }
 earlier_versions() { # VERSION
-    local base=${1%+deb[0-9]*u[0-9]*} update
-    if [[ $1 =~ \+deb([0-9]+)u([0-9]+)$ ]]; then
+    local base=${1%[+~]deb[0-9]*u[0-9]*} update rebuild
+    if [[ $1 =~ [+~]deb([0-9]+)u([0-9]+)$ ]]; then
         for ((update = BASH_REMATCH[2] - 1; update >= 1; update--)); do
-            echo "$base+deb${BASH_REMATCH[1]}u$update"
+            echo "${1%u[0-9]*}u$update"
         done
     fi
-    printf '%s\n' "$base" "$base+b1" "$base+b2" "$base+b3"
+    echo "$base"
+    for rebuild in 1 2 3 4 5 6 7 8 9; do echo "$base+b$rebuild"; done
 }
 
 # Makes (once) a system root of Debian RELEASE (12 or 13) for the architecture ARCH in the folder
