@@ -59,11 +59,9 @@ check "the module's source is where DKMS looks, and for any architecture" \
 # Debian's own checker, with its info and pedantic tags shown, finds nothing to say.
 check "lintian -I --pedantic finds nothing" "" "$(lintian -I --pedantic "$deb" "$dkms" 2>/dev/null)"
 
-# apt resolves it from the registry as an owner installs it, in a system of its release and
-# architecture, an empty one (what this machine has does not count); in a disposable system of
-# the release, apt installs it, and it starts.
-apt_dir=$out/apt
-mkdir -p "$apt_dir"/{lists,archives}/partial && : >"$apt_dir/status"
+# apt resolves it from the registry as an owner installs it, in an empty system of its release and
+# architecture; in a disposable system of the release, apt installs it, and it starts.
+apt_dir=$out/apt && mkdir -p "$apt_dir"/{lists,archives}/partial && : >"$apt_dir/status"
 echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
     "$(debian_codename "$release") main" >"$apt_dir/sources.list"
 apt=(apt-get -q -o APT::Architecture="$architecture" -o APT::Architectures::="$architecture"
