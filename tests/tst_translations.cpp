@@ -153,7 +153,8 @@ void TranslationsTest::translatedPanel_data()
                                            u"&Inkrementieren"_s, u"&Dekrementieren"_s}
                             << QStringList{u"Der Kernel hat CCCR 0A00031E abgelehnt: Invalid argument."_s,
                                            u"VCORE 0B konnte nicht geschrieben werden: "
-                                           u"/proc/zaurus/VCORE: No such file or directory"_s};
+                                           u"/proc/zaurus/VCORE: No such file or directory"_s,
+                                           u"Das Kernelmodul hinter /proc/zaurus ist nicht geladen: als root mit modprobe pelvaro_zaurus laden (Paket pelvaro-dkms)."_s};
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
                               << Translations{{u"Run Mode Frequency"_s, u"ランモード周波数"_s},
                                               {u"Memory controller Frequency"_s,
@@ -171,7 +172,8 @@ void TranslationsTest::translatedPanel_data()
                                              u"すべてを選択(&S)"_s, u"上(&S)"_s, u"下(&D)"_s}
                               << QStringList{u"カーネルが CCCR 0A00031E を拒否しました: Invalid argument"_s,
                                              u"VCORE 0B を書き込めませんでした: "
-                                             u"/proc/zaurus/VCORE: No such file or directory"_s};
+                                             u"/proc/zaurus/VCORE: No such file or directory"_s,
+                                             u"/proc/zaurus のカーネルモジュールが読み込まれていません。root で modprobe pelvaro_zaurus を実行して読み込んでください (パッケージ pelvaro-dkms)。"_s};
 }
 
 // Captions and buttons are translated; units, register and field names stay as they stand.
@@ -192,6 +194,7 @@ void TranslationsTest::translatedPanel()
     QCOMPARE(write_failure_text("CCCR", cccr_file_path, "0A00031E\n", {false, EINVAL}),
              writeFailures[0]);
     QCOMPARE(write_failure_text("VCORE", vcore_file_path, "0B\n", {true, ENOENT}), writeFailures[1]);
+    QCOMPARE(write_failure_hint("VCORE", "0B\n", {true, ENOENT}, QString()), writeFailures[2]);
 }
 
 void TranslationsTest::noCatalogueKeepsTheTexts_data()

@@ -15,6 +15,38 @@
         <source>The kernel refused %1 %2: %3.</source>
         <translation>Der Kernel hat %1 %2 abgelehnt: %3.</translation>
     </message>
+    <message>
+        <source>The clock asked for, %1 MHz, must be one of the kernel&apos;s operating points within cpufreq&apos;s limits. For a higher clock, raise VCORE first.</source>
+        <translation>Der verlangte Takt, %1 MHz, muss einer der Betriebspunkte des Kernels innerhalb der Grenzen von cpufreq sein. Für einen höheren Takt zuerst VCORE erhöhen.</translation>
+    </message>
+    <message>
+        <source>The clock asked for, %1 MHz, must be one of the kernel&apos;s operating points within cpufreq&apos;s limits, %2 to %3 MHz. For a higher clock, raise VCORE first.</source>
+        <translation>Der verlangte Takt, %1 MHz, muss einer der Betriebspunkte des Kernels innerhalb der Grenzen von cpufreq sein, %2 bis %3 MHz. Für einen höheren Takt zuerst VCORE erhöhen.</translation>
+    </message>
+    <message>
+        <source>VCORE %1 asks for %2 V; the regulator allows %3 to %4 V, and cpufreq may allow less.</source>
+        <translation>VCORE %1 verlangt %2 V; der Regler erlaubt %3 bis %4 V, und cpufreq erlaubt womöglich weniger.</translation>
+    </message>
+    <message>
+        <source>VCORE %1 asks for %2 V, which the regulator or cpufreq does not allow here.</source>
+        <translation>VCORE %1 verlangt %2 V, was der Regler oder cpufreq hier nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Writing a register needs root: start pelvaro as root, for example with sudo pelvaro.</source>
+        <translation>Ein Register zu schreiben braucht root: pelvaro als root starten, zum Beispiel mit sudo pelvaro.</translation>
+    </message>
+    <message>
+        <source>The kernel module behind /proc/zaurus is not loaded: load it as root with modprobe pelvaro_zaurus (package pelvaro-dkms).</source>
+        <translation>Das Kernelmodul hinter /proc/zaurus ist nicht geladen: als root mit modprobe pelvaro_zaurus laden (Paket pelvaro-dkms).</translation>
+    </message>
+    <message>
+        <source>cpufreq sets the clock itself here. Choose its governor userspace as root: %1</source>
+        <translation>cpufreq setzt den Takt hier selbst. Als root den Governor userspace wählen: %1</translation>
+    </message>
+    <message>
+        <source>cpufreq&apos;s governor is %1, which sets the clock itself. Choose userspace as root: %2</source>
+        <translation>Der Governor von cpufreq ist %1, der den Takt selbst setzt. Als root userspace wählen: %2</translation>
+    </message>
 </context>
 <context>
     <name>pelvarobase</name>

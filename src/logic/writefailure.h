@@ -14,7 +14,16 @@ class QWidget;
 QString write_failure_text(const char *registerName, const char *path, const std::string &line,
                            const RegisterWriteFailure &failure);
 
+// What the user can do about the failure, in one short text, or nothing where there is no remedy
+// to name: start as root, load the module, choose cpufreq's userspace governor, or keep CCCR
+// within cpufreq's limits and VCORE within the regulator's range. Reads what it names from the
+// kernel's cpufreq and regulator files under `sysfs`; where those are missing it says less.
+QString write_failure_hint(const char *registerName, const std::string &line,
+                           const RegisterWriteFailure &failure, const QString &sysfs);
+
 // Writes `line` to `registerName`'s file at `path`. Where it was not taken, says why in a warning
-// over `panel`, window-modal but without blocking, in place of the one still shown there, if any.
+// over `panel`, window-modal but without blocking, in place of the one still shown there, if any,
+// with the remedy below the reason. On a screen narrower than the panel, the box may take the
+// screen's width less a margin.
 void write_register_line(QWidget *panel, const char *registerName, const char *path,
                          const std::string &line);
