@@ -31,8 +31,8 @@ check "suggests Qt's VNC screen and the kernel module, and depends on neither" \
     "qt6-qpa-plugins, pelvaro-dkms" "$(dpkg-deb -f "$deb" Suggests)$(grep -x qt6-qpa-plugins <<<"$depends")"
 check "depends on the font with Helvetica's metrics" fonts-liberation \
     "$(grep -x fonts-liberation <<<"$depends")"
-check "recommends a gothic face for the Japanese glyphs, xmessage and Qt's catalogues" \
-    "fonts-sawarabi-gothic | fonts-noto-cjk | fonts-ipafont-gothic, x11-utils, qt6-translations-l10n" \
+check "recommends a gothic face for the Japanese glyphs, xmessage, Qt's catalogues and a sans face" \
+    "fonts-sawarabi-gothic | fonts-noto-cjk | fonts-ipafont-gothic, x11-utils, qt6-translations-l10n, fonts-dejavu-core" \
     "$(dpkg-deb -f "$deb" Recommends)"
 description=$(dpkg-deb -f "$deb" Description)
 check "the synopsis is the summary" "clock and core-voltage panel for ARM handhelds" \
