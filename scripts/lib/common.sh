@@ -94,6 +94,16 @@ debian_codename() { # RELEASE
     esac
 }
 
+# Runs a command as the owner of the system roots that mmdebstrap makes: root, or for other users
+# their namespace's root, as whom mmdebstrap made them (from the ids in /etc/subuid).
+as_root_owner() { # COMMAND [ARG...]
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        unshare --user --map-auto --map-root-user --fork "$@"
+    fi
+}
+
 # The Debian release a package of pelvaro was built for, from its version (0.1.0+deb13).
 package_release() { # DEB
     local version
@@ -173,7 +183,7 @@ ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
     mkdir -p "$(dirname "$root")"
     local sources=("deb $mirror $codename main") fallback=() attempt
     for attempt in registry earlier-builds; do
-        rm -rf "$scratch"
+        as_root_owner rm -rf "$scratch"
         mmdebstrap --variant="$variant" --arch="$arch" --include="$(IFS=,; echo "$*")" \
             "${fallback[@]}" --extract-hook='mkdir -p "$1/DEBIAN"
                 for deb in "$1"/var/cache/apt/archives/*.deb; do
@@ -196,16 +206,14 @@ ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
             "$scratch.log" || tail -n 1 "$scratch.log")"
         say "(all of it in $scratch.log) It needs the Debian registry at $mirror (set"
         say "PELVARO_DEBIAN_MIRROR for another) and, unless run as root, unprivileged user namespaces"
-        rm -rf "$scratch" "$root.earlier"
+        as_root_owner rm -rf "$scratch" "$root.earlier"
         exit 1
     done
+    rm -rf "$root.earlier" "$scratch.log"
     # The system's apt knows the registry alone.
-    rm -rf "$root.earlier" "$scratch/etc/apt/preferences.d/earlier-builds"
-    sed -i '/ copy:/d' "$scratch/etc/apt/sources.list"
-    rm -f "$scratch.log"
-    printf '%s\n' "$wanted" >"$scratch/.pelvaro-root"
-    rm -rf "$root"
-    mv "$scratch" "$root"
+    as_root_owner sh -c 'rm -f "$1/etc/apt/preferences.d/earlier-builds" &&
+        sed -i "/ copy:/d" "$1/etc/apt/sources.list" && printf "%s\n" "$2" >"$1/.pelvaro-root" &&
+        rm -rf "$3" && mv "$1" "$3"' sh "$scratch" "$wanted" "$root"
 }
 
 # The system roots the cross-builds link against and qemu-arm runs them in, one for each release
@@ -231,7 +239,7 @@ ensure_cross_root() { # ARCH [RELEASE]
 # installs in the cached system. Root needs nothing more; other users need unprivileged user
 # namespaces and subordinate ids (/etc/subuid), as mmdebstrap does.
 run_in_debian() { # RELEASE COMMAND [ARG...]
-    local release=$1 system arch folder binds=() as_root=()
+    local release=$1 system arch folder binds=()
     shift
     arch=$(dpkg --print-architecture)
     system=$pelvaro_cache/debian$release-$arch-system
@@ -241,16 +249,15 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
             say "subordinate ids for $(id -un) in /etc/subuid and /etc/subgid: this machine has none"
             exit 1
         }
-        as_root=(unshare --user --map-auto --map-root-user --fork)
     fi
     root_variant=apt ensure_debian_root "$release" "$arch" "$system" true ca-certificates
     for folder in build build-sanitize build-armhf build-armel build-zaurus; do
         mkdir -p "$repo_root/build-debian$release/$folder" "$repo_root/$folder"
         binds+=(--bind "$repo_root/build-debian$release/$folder" "$repo_root/$folder")
     done
-    cp -L /etc/resolv.conf "$system/etc/resolv.conf"
+    as_root_owner cp -L /etc/resolv.conf "$system/etc/resolv.conf"
     say "running $* in the Debian $release container $system"
-    "${as_root[@]}" bwrap --bind "$system" / --dev /dev --proc /proc --ro-bind /sys /sys \
+    as_root_owner bwrap --bind "$system" / --dev /dev --proc /proc --ro-bind /sys /sys \
         --perms 1777 --tmpfs /tmp --tmpfs /run --perms 1777 --tmpfs /dev/shm \
         --bind "$repo_root" "$repo_root" "${binds[@]}" \
         --unshare-pid --unshare-ipc --unshare-uts --hostname "debian$release" --die-with-parent \
