@@ -146,6 +146,8 @@ void write_register_line(QWidget *panel, const char *registerName, const char *p
         box = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, panel);
         box->setObjectName(u"writeFailure"_s);
         box->setWindowModality(Qt::WindowModal);
+        // Answered, it goes: shown again on the framebuffer, a hidden box stays undrawn.
+        box->setAttribute(Qt::WA_DeleteOnClose);
         // The panel's own sans-serif family, whatever the system's default face is.
         QFont font = box->font();
         font.setFamily(u"helvetica"_s);
