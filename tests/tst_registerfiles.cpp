@@ -14,8 +14,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include <cerrno>
-
 #include <sys/mount.h>
 
 using namespace Qt::StringLiterals;
@@ -239,45 +237,39 @@ void RegisterFilesTest::tellsAFailedWrite()
     QCOMPARE(panel_state(panel), before);
 }
 
+// A remedy (a pattern) from the errno (negative at the open), the register and the kernel's files.
+using KernelFiles = QHash<QString, QString>; // path under sysfs: first line
 void RegisterFilesTest::hintSaysWhatToDo_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("error");     // negative where the open failed
-    QTest::addColumn<QString>("files"); // "PATH=LINE ..." under the kernel's sysfs
-    QTest::addColumn<QString>("says");  // a pattern
-    const QString cpu = u"devices/system/cpu/cpu0/cpufreq/scaling_"_s,
-                  vcc = u"class/regulator/r2/"_s;
-    QTest::newRow("not root") << u"0B"_s << -EACCES << QString() << u"start pelvaro as root"_s;
-    QTest::newRow("no module") << u"0B"_s << -ENOENT << QString() << u"modprobe pelvaro_zaurus"_s;
-    QTest::newRow("governor") << u"02000190"_s << EBUSY << cpu + u"governor=performance"_s
-                              << u"is performance.*Choose userspace as root: echo userspace >"_s;
-    QTest::newRow("clock") << u"0200031E"_s << EINVAL
-                           << cpu + u"min_freq=104000 "_s + cpu + u"max_freq=416000"_s
-                           << u"1170 MHz.*limits, 104 to 416 MHz.*raise VCORE first"_s;
-    QTest::newRow("VCORE") << u"0F"_s << EINVAL
-                           << u"class/regulator/r1/name=vcc_lcd "_s + vcc + u"name=vcc_core "_s +
-                                  vcc + u"min_microvolts=850000 "_s + vcc +
-                                  u"max_microvolts=1300000"_s
-                           << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
-    QTest::newRow("no remedy") << u"0B"_s << ENOSPC << QString() << QString();
+    QTest::addColumn<int>("error");
+    QTest::addColumn<KernelFiles>("files");
+    QTest::addColumn<QString>("says");
+    // clang-format off
+    const QString cpu = u"devices/system/cpu/cpu0/cpufreq/scaling_"_s, vcc = u"class/regulator/r/"_s;
+    QTest::newRow("not root") << u"0B"_s << -EACCES << KernelFiles{} << u"start pelvaro as root"_s;
+    QTest::newRow("governor") << u"02000190"_s << EBUSY << KernelFiles{{cpu + u"governor"_s, u"performance"_s}} << u"is performance.*Choose userspace as root: echo userspace >"_s;
+    QTest::newRow("clock") << u"0200031E"_s << EINVAL << KernelFiles{{cpu + u"min_freq"_s, u"104000"_s}, {cpu + u"max_freq"_s, u"416000"_s}} << u"1170 MHz.*limits, 104 to 416 MHz.*raise VCORE first"_s;
+    QTest::newRow("VCORE") << u"0F"_s << EINVAL << KernelFiles{{vcc + u"name"_s, u"vcc_core"_s}, {vcc + u"min_microvolts"_s, u"850000"_s}, {vcc + u"max_microvolts"_s, u"1300000"_s}} << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
+    QTest::newRow("no remedy") << u"0B"_s << ENOSPC << KernelFiles{} << QString();
+    // clang-format on
 }
 
 void RegisterFilesTest::hintSaysWhatToDo()
 {
     QFETCH(QString, line);
     QFETCH(int, error);
-    QFETCH(QString, files);
+    QFETCH(KernelFiles, files);
     QFETCH(QString, says);
     QTemporaryDir sysfs;
-    for (const QString &file : files.split(u' ', Qt::SkipEmptyParts)) {
-        QFile kernelFile(sysfs.filePath(file.section(u'=', 0, 0)));
-        QVERIFY(QDir().mkpath(QFileInfo(kernelFile).path()) &&
-                kernelFile.open(QIODevice::WriteOnly));
-        kernelFile.write(file.section(u'=', 1).toLatin1() + '\n');
+    for (const auto &[path, text] : files.asKeyValueRange()) {
+        QFile file(sysfs.filePath(path));
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+        file.write(text.toLatin1());
     }
     const QString hint = write_failure_hint(line.size() == 8 ? "CCCR" : "VCORE", line.toStdString(),
                                             {error < 0, std::abs(error)}, sysfs.path());
-    QVERIFY2(says.isEmpty() ? hint.isEmpty() : hint.contains(QRegularExpression(says)),
+    QVERIFY2(hint.contains(QRegularExpression(says)) && says.isEmpty() == hint.isEmpty(),
              qPrintable(hint));
 }
 

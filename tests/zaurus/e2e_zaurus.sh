@@ -100,29 +100,25 @@ before=$(changes)
 wait_for "Write CCCR on $machine" holds /proc/zaurus/CCCR '02000190\n'
 check "cpufreq runs at 312 MHz" 312000 "$(frequency)"
 check "qemu saw the clocks change" yes "$([ "$(changes)" -gt "$before" ] && echo yes)"
-# Under the performance governor the same write is refused as busy, and the message, as the
-# screen shows it (read by OCR), names the governor and how to choose userspace. Under userspace
-# again, the write is taken.
+# Under the performance governor that write is refused as busy, with a message (read from the
+# screen by OCR) that names the governor and how to choose userspace; under userspace, it is taken.
 governor=/sys/devices/system/cpu/cpu0/cpufreq/scaling_governor
 guest "echo performance >$governor" && "$tool" "$work/monitor" keys spc
-text_on_screen() { "$tool" "$work/monitor" screen "$work/zaurus-$machine-$1.png" && convert \
-    "$work/zaurus-$machine-$1.png" -resize 300% png:- | tesseract - - 2>/dev/null |
-    tr -s '[:space:]' ' '; } # NAME: the screen, saved as NAME, read by OCR
-wait_for "the busy refusal's message on $machine" eval \
-    'text_on_screen busy | grep -q "governor is performance.*Choose userspace as root: echo userspace"'
+text_on_screen() { local png=$work/zaurus-$machine-$1.png; "$tool" "$work/monitor" screen "$png" &&
+    convert "$png" -resize 300% png:- | tesseract - - 2>/dev/null | tr -s '[:space:]' ' '; }
+wait_for "the busy refusal's message" eval 'text_on_screen busy | grep -q "is performance.*Choose userspace"'
 guest "echo userspace >$governor" && "$tool" "$work/monitor" keys ret spc
 wait_for "Write CCCR under userspace again on $machine" eval '[ "$(frequency)" = 312000 ]'
-# L 30 and 2N 6 name no operating point: refused, the panel's message, with what to do, differs
-# from the panel alone (focus on Write CCCR: no blinking cursor) only where the box stands.
-# Return (the Zaurus has no Escape) takes it away, so that Write VCORE 0A after it reaches the
-# kernel.
+# L 30 and 2N 6 name no operating point: refused, the panel's message differs from the panel alone
+# (focus on Write CCCR: no blinking cursor) only where the box stands. Return (the Zaurus has no
+# Escape) takes it away, so that Write VCORE 0A after it reaches the kernel.
 before=$(changes)
 "$tool" "$work/monitor" keys shift-tab up up up shift-tab $(printf 'up %.0s' {1..14}) tab tab
 settled() { mv -f "$work/zaurus-$machine-"{alone,a}.png; [ "$(screen_differs_by alone a)" = 0 ]; }
 wait_for "the edited panel to settle on $machine" settled 2>/dev/null
 "$tool" "$work/monitor" keys spc
 wait_for "the refusal's message on $machine" eval '[ "$(screen_differs_by refused alone)" -gt 2000 ]'
-check "the message says what to do" yes "$(text_on_screen refused | grep -q 'raise VCORE first' && echo yes)"
+check "the message says what to do" 1 "$(text_on_screen refused | grep -c 'raise VCORE first')"
 "$tool" "$work/monitor" keys ret tab down tab spc
 wait_for "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
 check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
