@@ -21,17 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-// The number a kernel file holds, in the given unit (1000 for kHz in MHz), as the panel shows it;
-// nothing where the file cannot be read or holds no number.
-QString kernel_number(const QString &path, double unit, int decimals)
-{
-    QFile file(path);
-    bool ok = false;
-    const double number =
-        file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readLine()).toDouble(&ok) : 0;
-    return ok ? QString::number(number / unit, 'f', decimals) : QString();
-}
+// Where cpufreq shows the processor's policy.
+constexpr QLatin1StringView cpufreq_folder("/devices/system/cpu/cpu0/cpufreq/");
 
+// The first line of a kernel file, or nothing where it cannot be read.
 QString kernel_text(const QString &path)
 {
     QFile file(path);
@@ -39,11 +32,20 @@ QString kernel_text(const QString &path)
                                           : QString();
 }
 
+// The number a kernel file holds, in the given unit (1000 for kHz in MHz), as the panel shows it;
+// nothing where the file cannot be read or holds no number.
+QString kernel_number(const QString &path, double unit, int decimals)
+{
+    bool ok = false;
+    const double number = kernel_text(path).toDouble(&ok);
+    return ok ? QString::number(number / unit, 'f', decimals) : QString();
+}
+
 // The clock that a CCCR write asks for: the turbo clock, which is what cpufreq counts.
 QString cccr_hint(std::uint32_t cccr, const QString &sysfs)
 {
     const QString mhz = QString::number(compute_clocks(unpack_cccr(cccr)).turboModeMhz);
-    const QString cpufreq = sysfs + u"/devices/system/cpu/cpu0/cpufreq/"_s;
+    const QString cpufreq = sysfs + cpufreq_folder;
     const QString low = kernel_number(cpufreq + u"scaling_min_freq"_s, 1000, 0);
     const QString high = kernel_number(cpufreq + u"scaling_max_freq"_s, 1000, 0);
     if (low.isEmpty() || high.isEmpty())
@@ -100,8 +102,6 @@ QString write_failure_text(const char *registerName, const char *path, const std
 QString write_failure_hint(const char *registerName, const std::string &line,
                            const RegisterWriteFailure &failure, const QString &sysfs)
 {
-    const bool cccr = std::strcmp(registerName, "CCCR") == 0;
-    const auto value = static_cast<std::uint32_t>(std::stoul(line, nullptr, 16));
     if (failure.atOpen && (failure.error == EACCES || failure.error == EPERM))
         return QCoreApplication::translate(
             "pelvaro", "Writing a register needs root: start pelvaro as root, for example with "
@@ -113,10 +113,8 @@ QString write_failure_hint(const char *registerName, const std::string &line,
     if (failure.atOpen)
         return {};
     if (failure.error == EBUSY) {
-        const QString governor =
-            kernel_text(sysfs + u"/devices/system/cpu/cpu0/cpufreq/scaling_governor"_s);
-        const QString choose = u"echo userspace > /sys/devices/system/cpu/cpu0/cpufreq/"
-                               u"scaling_governor"_s;
+        const QString governor = kernel_text(sysfs + cpufreq_folder + u"scaling_governor"_s);
+        const QString choose = u"echo userspace > /sys"_s + cpufreq_folder + u"scaling_governor"_s;
         if (governor.isEmpty())
             return QCoreApplication::translate(
                        "pelvaro",
@@ -129,8 +127,11 @@ QString write_failure_hint(const char *registerName, const std::string &line,
                    "root: %2")
             .arg(governor, choose);
     }
-    if (failure.error == EINVAL)
-        return cccr ? cccr_hint(value, sysfs) : vcore_hint(value, sysfs);
+    if (failure.error == EINVAL) {
+        const auto value = static_cast<std::uint32_t>(std::stoul(line, nullptr, 16));
+        return std::strcmp(registerName, "CCCR") == 0 ? cccr_hint(value, sysfs)
+                                                      : vcore_hint(value, sysfs);
+    }
     return {};
 }
 
