@@ -26,11 +26,8 @@ header=$pelvaro_cache/qemu-$release-plugin/qemu-plugin.h
 if [ ! -s "$header" ]; then
     apt_dir=$(mktemp -d)
     trap 'rm -rf "$apt_dir"' EXIT
-    codename=$(debian_codename "$(debian_release)")
-    echo "deb-src $(debian_mirror) $codename main" >"$apt_dir/sources.list"
-    apt=(apt-get -q -o Dir::Etc::SourceList="$apt_dir/sources.list"
-        -o Dir::Etc::SourceParts=/nonexistent -o Dir::State::Lists="$apt_dir/lists")
-    mkdir -p "$apt_dir/lists/partial" "$(dirname "$header")"
+    own_apt "$apt_dir" deb-src
+    mkdir -p "$(dirname "$header")"
     "${apt[@]}" update >&2
     (cd "$apt_dir" && "${apt[@]}" source --download-only qemu >&2)
     tar -xJf "$apt_dir"/qemu_*.orig.tar.xz -C "$apt_dir" --wildcards '*/include/qemu/qemu-plugin.h'

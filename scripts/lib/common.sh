@@ -94,6 +94,21 @@ debian_codename() { # RELEASE
     esac
 }
 
+# Sets apt to an apt-get with a state of its own in the folder FOLDER: nothing installed, and
+# only the registry's main suite of this machine's release, as TYPE (deb or deb-src) lines, for
+# ARCH (by default this machine's architecture). The machine's own apt stays as it is.
+own_apt() { # FOLDER deb|deb-src [ARCH]
+    local arch=${3:-$(dpkg --print-architecture)} codename
+    codename=$(debian_codename "$(debian_release)") || return
+    mkdir -p "$1"/{lists,archives}/partial && : >"$1/status"
+    echo "$2 [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
+        "$codename main" >"$1/sources.list"
+    apt=(apt-get -q -o APT::Architecture="$arch" -o APT::Architectures::="$arch"
+        -o Dir::State::Lists="$1/lists" -o Dir::State::status="$1/status"
+        -o Dir::Cache::Archives="$1/archives" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+        -o Dir::Etc::SourceList="$1/sources.list" -o Dir::Etc::SourceParts=/nonexistent)
+}
+
 # Runs a command as the owner of the system roots that mmdebstrap makes: root, or for other users
 # their namespace's root, as whom mmdebstrap made them (from the ids in /etc/subuid).
 as_root_owner() { # COMMAND [ARG...]

@@ -61,13 +61,7 @@ check "lintian -I --pedantic finds nothing" "" "$(lintian -I --pedantic "$deb" "
 
 # apt resolves it from the registry as an owner installs it, in an empty system of its release and
 # architecture; in a disposable system of the release, apt installs it, and it starts.
-apt_dir=$out/apt && mkdir -p "$apt_dir"/{lists,archives}/partial && : >"$apt_dir/status"
-echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
-    "$(debian_codename "$release") main" >"$apt_dir/sources.list"
-apt=(apt-get -q -o APT::Architecture="$architecture" -o APT::Architectures::="$architecture"
-    -o Dir::State::Lists="$apt_dir/lists" -o Dir::State::status="$apt_dir/status"
-    -o Dir::Cache::Archives="$apt_dir/archives" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
-    -o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent)
+apt_dir=$out/apt && own_apt "$apt_dir" deb "$architecture"
 resolve() { "${apt[@]}" update && "${apt[@]}" install -s "$deb" "$dkms"; }
 check "apt resolves both packages in Debian $release $architecture" resolved \
     "$(resolve >"$apt_dir/log" 2>&1 && echo resolved || tail -n 5 "$apt_dir/log")"
