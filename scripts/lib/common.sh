@@ -183,8 +183,8 @@ earlier_versions() { # VERSION
 # ROOT, with the PACKAGES and what they depend on, from the Debian registry this machine's apt
 # uses; makes it again only when it is missing or was made for another list. Unpacked only
 # (mmdebstrap's variant extract), unless root_variant names another of mmdebstrap's variants.
-# The packages' symbols and shlibs files go to the root's DEBIAN folder, where dpkg-shlibdeps
-# finds them. FINISH, a command, is given the new root before it counts as made. It is made in a
+# In an unpacked root, the packages' symbols and shlibs files go to its DEBIAN folder, where
+# dpkg-shlibdeps finds them. FINISH, a command, is given the new root before it counts as made. It is made in a
 # scratch folder and moved into place only when complete, so a cut download never counts.
 ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
     local release=$1 arch=$2 root=$3 finish=$4 codename
@@ -196,17 +196,18 @@ ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
     mirror=$(debian_mirror)
     say "making the Debian $release $arch system in $root from $mirror: $*"
     mkdir -p "$(dirname "$root")"
-    local sources=("deb $mirror $codename main") fallback=() attempt
+    local sources=("deb $mirror $codename main") fallback=() shlibs=() attempt
+    # What dpkg-shlibdeps reads, for a root that is built against rather than run.
+    [ "$variant" != extract ] || shlibs=(--extract-hook='mkdir -p "$1/DEBIAN"
+        for deb in "$1"/var/cache/apt/archives/*.deb; do
+            dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
+            dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
+        done; true')
     for attempt in registry earlier-builds; do
         as_root_owner rm -rf "$scratch"
         mmdebstrap --variant="$variant" --arch="$arch" --include="$(IFS=,; echo "$*")" \
-            "${fallback[@]}" --extract-hook='mkdir -p "$1/DEBIAN"
-                for deb in "$1"/var/cache/apt/archives/*.deb; do
-                    dpkg-deb --info "$deb" symbols >>"$1/DEBIAN/symbols" 2>/dev/null
-                    dpkg-deb --info "$deb" shlibs >>"$1/DEBIAN/shlibs" 2>/dev/null
-                done; true' \
-            "$codename" "$scratch" "${sources[@]}" >"$scratch.log" 2>&1 && "$finish" "$scratch" &&
-            break
+            "${fallback[@]}" "${shlibs[@]}" "$codename" "$scratch" "${sources[@]}" \
+            >"$scratch.log" 2>&1 && "$finish" "$scratch" && break
         # A registry in mid-sync may index files its pool does not hold yet: those packages are
         # taken in their previous builds from the pool, once, and said.
         if [ $attempt = registry ] && earlier_builds "$scratch.log" "$root.earlier"; then
