@@ -3,9 +3,9 @@
 # What the cross toolchains share: Debian's cross compiler for CMAKE_LIBRARY_ARCHITECTURE, and
 # libraries, headers and CMake packages from a Debian system root of PELVARO_DEB_ARCHITECTURE
 # (scripts/test makes it and passes it; by default the one of the build machine's release in
-# ~/.cache/pelvaro), never from the build machine's own packages, whose versions may differ. Programs come from the build machine:
-# moc, rcc, lupdate and lrelease are its own Qt tools, found in its own multiarch folder,
-# whatever its architecture.
+# ~/.cache/pelvaro), never from the build machine's own packages, whose versions may differ.
+# Programs come from the build machine: moc, rcc, lupdate and lrelease are its own Qt tools,
+# found in its own multiarch folder, whatever its architecture.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR arm)
 set(CMAKE_C_COMPILER ${CMAKE_LIBRARY_ARCHITECTURE}-gcc)

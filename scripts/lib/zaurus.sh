@@ -44,9 +44,9 @@ ensure_zaurus_kernel() {
 }
 
 # The Zaurus's Debian armel system, for a package DEB, of the release the package was built for:
-# what the package depends on and recommends
-# (the first of alternatives), and what the machine's init calls on. Made once in the cache, again
-# when that list changes, with its font cache built as the Zaurus reads it. Sets zaurus_root.
+# what the package depends on and recommends (the first of alternatives), and what the machine's
+# init calls on. Made once in the cache, again when that list changes, with its font cache built
+# as the Zaurus reads it. Sets zaurus_root.
 ensure_zaurus_root() { # DEB
     local packages
     packages=$(dpkg-deb -f "$1" Depends Recommends | sed -E 's/^[A-Za-z-]+: //' | tr ',' '\n' |
