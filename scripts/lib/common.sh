@@ -95,18 +95,20 @@ debian_codename() { # RELEASE
 }
 
 # Sets apt to an apt-get with a state of its own in the folder FOLDER: nothing installed, and
-# only the registry's main suite of this machine's release, as TYPE (deb or deb-src) lines, for
-# ARCH (by default this machine's architecture). The machine's own apt stays as it is.
-own_apt() { # FOLDER deb|deb-src [ARCH]
+# only the registry's main suite of Debian RELEASE (by default this machine's), as TYPE (deb or
+# deb-src) lines, for ARCH (by default this machine's architecture). The machine's own apt stays
+# as it is.
+own_apt() { # FOLDER deb|deb-src [ARCH [RELEASE]]
     local arch=${3:-$(dpkg --print-architecture)} codename
-    codename=$(debian_codename "$(debian_release)") || return
+    codename=$(debian_codename "${4:-$(debian_release)}") || return
     mkdir -p "$1"/{lists,archives}/partial && : >"$1/status"
     echo "$2 [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
         "$codename main" >"$1/sources.list"
     apt=(apt-get -q -o APT::Architecture="$arch" -o APT::Architectures::="$arch"
         -o Dir::State::Lists="$1/lists" -o Dir::State::status="$1/status"
         -o Dir::Cache::Archives="$1/archives" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
-        -o Dir::Etc::SourceList="$1/sources.list" -o Dir::Etc::SourceParts=/nonexistent)
+        -o Dir::Etc::SourceList="$1/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+        $([ "$(id -u)" -ne 0 ] || echo "-o APT::Sandbox::User=root"))
 }
 
 # Runs a command as the owner of the system roots that mmdebstrap makes: root, or for other users
@@ -130,8 +132,8 @@ package_release() { # DEB
 # For each package file that apt, as its LOG says, could not fetch from the registry's pool (404),
 # fetches a build of that package that the registry does hold into the folder FOLDER, as a flat
 # repository: the same version from the security suite's pool, else the release's earlier stable
-# updates (+deb13u4 for +deb13u5), else the release's own build or one of its rebuilds, from
-# either pool. Says which it took; where the registry holds no build at all, an empty package of
+# updates (+deb13u4 for +deb13u5), else the release's own build or one of its rebuilds, else a
+# stable update of one of the three upstream releases before, from either pool. Says which it took; where the registry holds no build at all, an empty package of
 # that name and version stands in, and it says so. Fails where nothing was missing.
 earlier_builds() { # LOG FOLDER
     local url lacking file folder name version arch candidate pool found missing
@@ -169,7 +171,7 @@ earlier_builds() { # LOG FOLDER
     (cd "$2" && dpkg-scanpackages . >Packages 2>/dev/null)
 }
 earlier_versions() { # VERSION
-    local base=${1%[+~]deb[0-9]*u[0-9]*} update rebuild
+    local base=${1%[+~]deb[0-9]*u[0-9]*} update rebuild patch
     if [[ $1 =~ [+~]deb([0-9]+)u([0-9]+)$ ]]; then
         for ((update = BASH_REMATCH[2] - 1; update >= 1; update--)); do
             echo "${1%u[0-9]*}u$update"
@@ -177,6 +179,12 @@ earlier_versions() { # VERSION
     fi
     echo "$base"
     for rebuild in 1 2 3 4 5 6 7 8 9; do echo "$base+b$rebuild"; done
+    # The stable updates of the three upstream releases before (3.5.7-1~deb13u3 for 3.5.9-1~deb13u1).
+    if [[ $1 =~ ^(.*[.])([0-9]+)(-[0-9]+[+~]deb[0-9]+u)[0-9]+$ ]]; then
+        for ((patch = BASH_REMATCH[2] - 1; patch >= 0 && patch >= BASH_REMATCH[2] - 3; patch--)); do
+            for update in 4 3 2 1; do echo "${BASH_REMATCH[1]}$patch${BASH_REMATCH[3]}$update"; done
+        done
+    fi
 }
 
 # Makes (once) a system root of Debian RELEASE (12 or 13) for the architecture ARCH in the folder
@@ -267,7 +275,7 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
         }
     fi
     root_variant=apt ensure_debian_root "$release" "$arch" "$system" true ca-certificates
-    for folder in build build-sanitize build-armhf build-armel build-zaurus; do
+    for folder in build build-sanitize build-armhf build-armel build-zaurus build-armel-bench; do
         mkdir -p "$repo_root/build-debian$release/$folder" "$repo_root/$folder"
         binds+=(--bind "$repo_root/build-debian$release/$folder" "$repo_root/$folder")
     done
