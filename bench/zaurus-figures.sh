@@ -5,17 +5,18 @@
 # panel's first frame, with the disk's font cache and without it, and, with the panel shown and
 # then with a one-label Qt window instead, the machine's MemTotal and MemAvailable and the
 # program's VmRSS and VmHWM. Also the time from each program's start to its first frame, with
-# the font cache warm. The machine's work goes to build-armel-bench/zaurus-MACHINE.
+# the font cache warm. The machine runs Debian RELEASE (13 with Linux 6.12, or 12 with 6.1) and
+# its package; its work goes to build-armel-bench/zaurus-MACHINE.
 #
-#   bench/zaurus-figures.sh [spitz|borzoi|terrier]     (default spitz)
+#   bench/zaurus-figures.sh [spitz|borzoi|terrier] [13|12]     (default spitz 13)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 source "$repo/scripts/lib/zaurus.sh"
-machine=${1:-spitz}
+machine=${1:-spitz} release=${2:-13}
 ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi "${zaurus_packages[@]}" \
     imagemagick
-ensure_zaurus_parts
+ensure_zaurus_parts "$release"
 build="$repo/build-armel-bench"
 build_targets=(startup_panel startup_floor)
 build_project "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/armel-toolchain.cmake" \
@@ -76,7 +77,9 @@ for cache in "$zaurus_root"/var/cache/fontconfig/*; do
     echo "rm /var/cache/fontconfig/${cache##*/}"
 done | debugfs -w -f - "$work/cold.img" >/dev/null 2>&1
 
-echo "emulated $machine: qemu $(qemu-system-arm --version | sed -n '1s/.* version //p'), on" \
+echo "emulated $machine with Debian $release and Linux $(cat \
+    "$zaurus_kernel_build/include/config/kernel.release"): qemu $("${zaurus_emulator[@]}" --version |
+    sed -n '1s/.* version //p'), on" \
     "$(nproc) cores of $(sed -n 's/model name\s*: //p' /proc/cpuinfo | head -n1)"
 boot_to_first_frame "$work/cold.img"
 cold=$first_frame

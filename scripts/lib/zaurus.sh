@@ -4,38 +4,74 @@
 # made of them with pelvaro's package, and qemu's PXA270 clamshell that boots it.
 # shellcheck shell=bash
 
-# Packages the kernel build needs, and the emulator.
-zaurus_packages=(linux-source-6.1 gcc-arm-linux-gnueabi make bc bison flex libssl-dev libelf-dev
-    cpio xz-utils kmod qemu-system-arm mmdebstrap qemu-user e2fsprogs dpkg-dev)
+# Packages the kernel build needs (quilt applies its patches), the systems and the disk; the
+# emulator comes with ensure_zaurus_emulator.
+zaurus_packages=(gcc-arm-linux-gnueabi make bc bison flex libssl-dev libelf-dev cpio xz-utils
+    kmod quilt mmdebstrap qemu-user e2fsprogs dpkg-dev)
 
-# Builds (once) the kernel from Debian's linux-source-6.1 with the project's fragment over
-# allnoconfig, in the cache, keyed on the source's version and the fragment; sets
-# zaurus_kernel_build (the kbuild output folder, with the zImage).
-ensure_zaurus_kernel() {
-    local version fragment=$repo_root/zaurus/kernel.config key source
-    version=$(dpkg-query -W -f='${Version}' linux-source-6.1)
-    key=$( { echo "$version"; cat "$fragment"; } | sha256sum | cut -c1-16)
-    source=$pelvaro_cache/linux-source-$version
-    zaurus_kernel_build=$pelvaro_cache/zaurus-kernel-$key
+# The Linux series Debian RELEASE ships, which its system boots on the Zaurus.
+zaurus_linux_series() { # RELEASE
+    case $1 in
+    12) echo 6.1 ;;
+    13) echo 6.12 ;;
+    *) say "no Zaurus kernel for Debian $1"; return 1 ;;
+    esac
+}
+
+# Builds (once) the kernel of Debian RELEASE from its linux-source package, with the patches of
+# zaurus/patches-SERIES where there are any (a quilt series) and the project's fragment over
+# allnoconfig, in the cache. Keyed on the source's version, the patches and the fragment. The
+# source is fetched from the registry with an apt of its own, so the machine's apt stays as it
+# is. Sets zaurus_kernel_build (the kbuild output folder, with the zImage).
+ensure_zaurus_kernel() { # RELEASE
+    local series fragment=$repo_root/zaurus/kernel.config
+    series=$(zaurus_linux_series "$1") || exit 2
+    local patches=$repo_root/zaurus/patches-$series tarball=$pelvaro_cache/linux-source-$series
+    if [ ! -s "$tarball.tar.xz" ]; then
+        say "fetching Debian $1's linux-source-$series from the registry (once; 150 MB)"
+        local apt_dir
+        apt_dir=$(mktemp -d)
+        own_apt "$apt_dir" deb "" "$1"
+        "${apt[@]}" -qq update >&2 && (cd "$apt_dir" && "${apt[@]}" -qq download             "linux-source-$series" >&2) || { rm -rf "$apt_dir"; say "could not fetch linux-source-$series"; exit 1; }
+        dpkg-deb -f "$apt_dir"/linux-source-*.deb Version >"$tarball.version"
+        dpkg-deb --fsys-tarfile "$apt_dir"/linux-source-*.deb |
+            tar -xO "./usr/src/linux-source-$series.tar.xz" >"$tarball.partial"
+        mv "$tarball.partial" "$tarball.tar.xz"
+        rm -rf "$apt_dir"
+    fi
+    local key source
+    key=$( { cat "$tarball.version" "$fragment"; cat "$patches"/* 2>/dev/null || true; } | sha256sum |
+        cut -c1-16)
+    source=$pelvaro_cache/zaurus-linux-$series-source-$key
+    zaurus_kernel_build=$pelvaro_cache/zaurus-linux-$series-$key
     [ -e "$zaurus_kernel_build/.pelvaro-complete" ] && return 0
     if [ ! -e "$source/.pelvaro-complete" ]; then
-        say "unpacking Linux $version into $source (once; about a minute)"
-        rm -rf "$source" "$pelvaro_cache"/linux-source-*
+        say "unpacking Linux $(cat "$tarball.version") into $source (once; about a minute)"
+        rm -rf "$pelvaro_cache/zaurus-linux-$series-source-"*
         mkdir -p "$source"
-        tar -C "$source" --strip-components=1 -xf /usr/src/linux-source-6.1.tar.xz
+        tar -C "$source" --strip-components=1 -xf "$tarball.tar.xz"
+        if [ -s "$patches/series" ]; then
+            (cd "$source" && QUILT_PATCHES=$patches quilt --quiltrc /dev/null push -a -q) >&2 ||
+                { say "the patches in $patches do not apply to $source"; exit 1; }
+        fi
         touch "$source/.pelvaro-complete"
     fi
-    say "building the Zaurus's kernel in $zaurus_kernel_build (once; about 8 minutes on 2 cores)"
-    rm -rf "$pelvaro_cache"/zaurus-kernel-*
+    say "building Linux $series for the Zaurus in $zaurus_kernel_build (once; 3 to 8 minutes on 2 cores)"
+    rm -rf "$pelvaro_cache/zaurus-linux-$series-"[0-9a-f]*
     local kbuild=(make -C "$source" O="$zaurus_kernel_build" ARCH=arm
         CROSS_COMPILE=arm-linux-gnueabi- KBUILD_BUILD_TIMESTAMP="@${SOURCE_DATE_EPOCH:-0}"
         KBUILD_BUILD_USER=pelvaro KBUILD_BUILD_HOST=pelvaro)
     "${kbuild[@]}" -s KCONFIG_ALLCONFIG="$fragment" allnoconfig >&2
-    # kconfig drops what it cannot choose without a word: every line must have stayed.
-    local dropped
-    dropped=$(grep -E '^CONFIG_' "$fragment" | grep -v -x -F -f "$zaurus_kernel_build/.config") || true
-    if [ -n "$dropped" ]; then
-        say "the kernel configuration could not take: $(echo $dropped)"
+    # kconfig drops what it cannot choose without a word: every line must have stayed, but for
+    # options this kernel does not have (CONFIG_FB_DEVICE is new in 6.12).
+    local line dropped=()
+    for line in $(grep -E '^CONFIG_' "$fragment" | grep -v -x -F -f "$zaurus_kernel_build/.config"); do
+        line=${line%%=*}
+        ! grep -r -q -E --include='Kconfig*' "^\s*(menu)?config ${line#CONFIG_}\s*\$" "$source" ||
+            dropped+=("$line")
+    done
+    if [ ${#dropped[@]} -gt 0 ]; then
+        say "Linux $series's configuration could not take: ${dropped[*]}"
         exit 1
     fi
     # The kernel and what out-of-tree modules are built against.
@@ -66,8 +102,8 @@ finish_zaurus_root() { # ROOT
 }
 
 # Makes the CF microdrive's ext4 image IMG from the Zaurus's system with DEB unpacked as dpkg
-# would, the machine's init and, laid over them, what the folder EXTRA holds; without root
-# rights.
+# would, the machine's init and, laid over them, what the folder EXTRA holds (its lib/ goes where
+# the system's /lib leads: Debian 13's is /usr/lib); without root rights.
 make_zaurus_disk() ( # IMG DEB [EXTRA]
     tree=$(mktemp -d) || exit
     # The copy of the system is some 300 MB: it goes however this ends.
@@ -75,7 +111,7 @@ make_zaurus_disk() ( # IMG DEB [EXTRA]
     trap 'exit 1' HUP INT TERM
     # Each step on success only: set -e does nothing where the caller tests the result.
     cp -a "$zaurus_root/." "$tree" && dpkg-deb -x "$2" "$tree" &&
-        { [ -z "${3:-}" ] || cp -a "$3/." "$tree"; } &&
+        { [ -z "${3:-}" ] || tar -C "$3" -c . | tar -C "$tree" -x --keep-directory-symlink; } &&
         install -m 0755 "$repo_root/zaurus/init" "$tree/sbin/pelvaro-init" &&
         # What base-passwd's scripts would have written: the machine's one user.
         echo 'root:x:0:0:root:/root:/bin/bash' >"$tree/etc/passwd" &&
@@ -114,10 +150,28 @@ zaurus_modules_tree() { # TREE MODULE...
     depmod -b "$tree" "$release"
 }
 
+# qemu-system-arm with the PXA machines: Debian 12's qemu 7.2. Later qemu dropped them (Debian
+# 13 has 10.0): there, Debian 12's is taken from a Debian 12 system made once in the cache, and
+# run with that system's libraries and data. Sets zaurus_emulator, the command.
+ensure_zaurus_emulator() {
+    if [ "$(debian_release)" = 12 ]; then
+        ensure_packages qemu-system-arm
+        zaurus_emulator=(qemu-system-arm)
+        return
+    fi
+    local system multiarch
+    system=$pelvaro_cache/debian12-$(dpkg --print-architecture)-qemu
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    ensure_debian_root 12 "$(dpkg --print-architecture)" "$system" true qemu-system-arm
+    zaurus_emulator=("$(ls "$system"/{usr/,}lib/"$multiarch"/ld-linux*.so.* 2>/dev/null | head -n 1)"
+        --library-path "$system/lib/$multiarch:$system/usr/lib/$multiarch" "$system/usr/bin/qemu-system-arm"
+        -L "$system/usr/share/qemu")
+}
+
 # The command that boots MACHINE (spitz, borzoi or terrier) from the disk IMG, with qemu's
 # options given after it.
 zaurus_command() { # MACHINE IMG
-    zaurus_qemu=(qemu-system-arm -M "$1" -kernel "$zaurus_kernel_build/arch/arm/boot/zImage"
+    zaurus_qemu=("${zaurus_emulator[@]}" -M "$1" -kernel "$zaurus_kernel_build/arch/arm/boot/zImage"
         -drive "if=ide,format=raw,file=$2"
         -append "console=ttyS0 root=/dev/sda rootwait rw init=/sbin/pelvaro-init")
 }
@@ -133,23 +187,38 @@ start_zaurus_headless() { # FOLDER
     zaurus_pid=$!
 }
 
-# Builds what the emulated Zaurus runs, where missing: the armel build and its packages (as the
-# README makes them), the kernel, the system, and the kernel module from the source pelvaro-dkms
-# installs. Sets cross_root, zaurus_deb, zaurus_kernel_build, zaurus_root and zaurus_module.
-ensure_zaurus_parts() {
+# Builds the armel packages from build-armel, against the armel root of this machine's release,
+# into build-armel/zaurus-package, as the README makes them.
+build_armel_package() {
     ensure_cross_root armel
     local armel_build=$repo_root/build-armel
     build_project "$armel_build" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/armel-toolchain.cmake" \
         -DPELVARO_SYSROOT="$cross_root"
     rm -rf "$armel_build/zaurus-package"
     (cd "$armel_build" && cpack -G DEB -B "$armel_build/zaurus-package") >&2
+}
+
+# Builds what the emulated Zaurus runs with Debian RELEASE, where missing: that release's armel
+# packages (here on a machine of that release, otherwise in a container of it: see
+# run_in_debian), its kernel, its system, the kernel module from the source pelvaro-dkms
+# installs, and the emulator. Sets zaurus_deb, zaurus_kernel_build, zaurus_root,
+# zaurus_module_source, zaurus_module and zaurus_emulator.
+ensure_zaurus_parts() { # RELEASE
+    local armel_build=$repo_root/build-armel
+    if [ "$1" = "$(debian_release)" ]; then
+        build_armel_package
+    else
+        ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
+        run_in_debian "$1" scripts/lib/armel-package
+        armel_build=$repo_root/build-debian$1/build-armel
+    fi
     zaurus_deb=$(ls "$armel_build"/zaurus-package/pelvaro_*.deb)
-    zaurus_dkms_deb=$(ls "$armel_build"/zaurus-package/pelvaro-dkms_*.deb)
-    ensure_zaurus_kernel
+    ensure_zaurus_kernel "$1"
     ensure_zaurus_root "$zaurus_deb"
     rm -rf "$armel_build/zaurus-module"
-    dpkg-deb -x "$zaurus_dkms_deb" "$armel_build/zaurus-module"
+    dpkg-deb -x "$(ls "$armel_build"/zaurus-package/pelvaro-dkms_*.deb)" "$armel_build/zaurus-module"
     zaurus_module_source=$(ls -d "$armel_build"/zaurus-module/usr/src/pelvaro-*)
     build_zaurus_module "$zaurus_module_source" >&2
     zaurus_module=$zaurus_module_source/pelvaro_zaurus.ko
+    ensure_zaurus_emulator
 }

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # The kernel module, from the source pelvaro-dkms installs, and the tests' stand-in regulator
 # in the kernel's style: the kernel's checkpatch --strict finds nothing in them, and each builds
-# against the Zaurus's kernel with W=1 and sparse on every file without a warning.
+# against the Zaurus's kernel with W=1 and sparse on every file without a warning. So are the
+# patches that kernel was built with.
 #
 #   check_kernel_style.sh KERNEL-BUILD MODULE-SOURCE STANDIN-SOURCE
 set -uo pipefail
@@ -22,5 +23,11 @@ for source in "$2" "$3"; do
             "$work"/*.c "$work"/Kbuild 2>&1)"
     check "W=1 and sparse find nothing in $name" "" \
         "$(build_zaurus_module "$work" W=1 C=2 2>&1 >/dev/null || echo "the build failed")"
+done
+# The patches this kernel was built with, as its maintainers would take them.
+for patch in "$(dirname "$0")/../../zaurus/patches-$(cut -d. -f1,2 \
+    "$zaurus_kernel_build/include/config/kernel.release")"/*.patch; do
+    [ ! -e "$patch" ] || check "checkpatch --strict finds nothing in ${patch##*/}" "" "$(cd \
+        "$zaurus_kernel_build/source" && scripts/checkpatch.pl --strict --quiet "$patch" 2>&1)"
 done
 summary
