@@ -19,10 +19,7 @@ source "$(dirname "$0")/../../scripts/lib/zaurus.sh"
 machine=$1 zaurus_kernel_build=$2 zaurus_root=$3 deb=$4 module=$5/pelvaro_zaurus.ko
 pelvaro=$6 simulated_device=$7 vnc=(perl "$8")
 tool=$(dirname "$0")/machine.pl
-if ! qemu-system-arm -M help 2>/dev/null | grep -q "^$machine "; then
-    echo "SKIP: this qemu has no $machine: qemu 7.2 has the PXA machines, later ones dropped them"
-    exit 77
-fi
+ensure_zaurus_emulator
 
 work=$PWD/zaurus-$machine
 rm -rf "$work" && mkdir -p "$work/device"
@@ -57,7 +54,21 @@ make_zaurus_disk "$work/disk.img" "$deb" "$work/modules" || { echo "FAIL: making
 zaurus_command "$machine" "$work/disk.img"
 start_zaurus_headless "$work"
 qemu=$zaurus_pid
-console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" | sed 's/^/  /'; }
+# The kernel's log read from the machine's memory, so that it shows where the kernel died before
+# its console or the machine stopped answering: __log_buf's physical address is its kernel
+# address less 0xc0000000 plus 0xa0000000, where the PXA270's memory starts.
+kernel_log() {
+    local buffer
+    buffer=($(arm-linux-gnueabi-nm -S "$zaurus_kernel_build/vmlinux" | awk '$4 == "__log_buf" { print $1, $2 }'))
+    "$tool" "$work/monitor" command "pmemsave $((0x${buffer[0]} - 0x20000000)) 0x${buffer[1]} \
+        \"$work/log_buf\"" >/dev/null && strings -n 6 "$work/log_buf"
+}
+console_tail() {
+    echo "the serial console's last lines:" && tail -n 25 "$work/console.log" | sed 's/^/  /'
+    echo "the kernel's log, from its memory:" && kernel_log | tail -n 25 | sed 's/^/  /'
+}
+# What the machine showed: when it stopped answering, or now.
+report() { if [ -e "$work/stopped" ]; then cat "$work/stopped"; else console_tail; fi; }
 
 # The screen as the Zaurus shows it, saved as NAME, and how many of its pixels differ from the
 # screen saved as OTHER (the build machine's) by more than a 16-bit screen's step (8 of 255).
@@ -66,21 +77,34 @@ screen_differs_by() { # NAME [OTHER]
         -fuzz 3.2% "$work/zaurus-$machine-"{"${2:-expected}","$1"}.png null: 2>&1 || [ $? -eq 1 ]; }
 }
 # The panel is up once the screens agree but for the blinking text cursor in the spin box that
-# has the focus (about 30 pixels), or the machine has stopped.
+# has the focus (about 30 pixels), or the machine has stopped or its kernel has reported a fault.
+faults='WARNING:|Warning:|\<BUG\>|[Ll]ockdep|Oops|Internal error|Unable to handle|Kernel panic'
 panel_or_stop() {
-    grep -q -E 'Kernel panic|end Kernel panic' "$work/console.log" 2>/dev/null && return 0
+    kernel_log | grep -q -E "$faults" && return 0
     ended "$qemu" && return 0
     [ "$(screen_differs_by start 2>/dev/null || echo 999999)" -le 64 ]
 }
-wait_seconds=300 wait_for "the panel on $machine's screen" panel_or_stop
-check "the kernel does not panic" "" "$(grep -m1 -A3 'Kernel panic' "$work/console.log")"
+wait_seconds=180 wait_for "the panel on $machine's screen" panel_or_stop
+check "the kernel does not panic" "" "$(kernel_log | grep -m1 -B3 'Kernel panic')"
 differing=$(screen_differs_by start)
 echo "$differing pixels differ from the build machine's panel"
 check "the Zaurus shows the panel as the build machine does" yes "$([ "$differing" -le 64 ] && echo yes)"
 [ $failures -eq 0 ] || { console_tail; summary; exit 1; }
 
+# Each step from here builds on the one before: the first that is not seen ends the test.
+step() { # WHAT COMMAND [ARG...]
+    wait_for "$@" && [ ! -e "$work/stopped" ] || { report; summary; exit 1; }
+}
 # What the kernel holds, read in the machine, and how often qemu saw the clocks change.
-guest() { "$tool" "$work/console" run "$1"; } # COMMAND, run in the machine's root shell
+# COMMAND, run in the machine's root shell. A console that does not answer within a minute is a
+# stopped machine: what it showed then is kept, and every later command fails at once.
+guest() {
+    [ ! -e "$work/stopped" ] || return 124
+    "$tool" "$work/console" run "$1" && return 0
+    local status=$?
+    [ $status -ne 124 ] || { echo "FAIL: the machine stopped answering"; console_tail; } >"$work/stopped"
+    return $status
+}
 line() { printf "$1" | od -An -c; } # TEXT: its bytes, as od shows them
 holds() { [ "$(guest "od -An -c $1")" = "$(line "$2")" ]; } # FILE TEXT
 frequency() { guest "cat /sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq"; }
@@ -92,12 +116,12 @@ check "the panel's files are the hardware's CCCR and the regulator's step" \
 # From A, where the focus starts, five Tabs reach VCORE: Up makes it 0B, and one Tab more
 # reaches Write VCORE.
 "$tool" "$work/monitor" keys tab tab tab tab tab up tab spc
-wait_for "Write VCORE on $machine" holds /proc/zaurus/VCORE '0B\n'
+step "Write VCORE on $machine" holds /proc/zaurus/VCORE '0B\n'
 check "Write VCORE sets the regulator to 1.40 V" 1400000 "$(microvolts)"
 # Three Shift+Tabs go back to 2N: Down makes it 3, so 312 MHz, and a Tab reaches Write CCCR.
 before=$(changes)
 "$tool" "$work/monitor" keys shift-tab shift-tab shift-tab down tab spc
-wait_for "Write CCCR on $machine" holds /proc/zaurus/CCCR '02000190\n'
+step "Write CCCR on $machine" holds /proc/zaurus/CCCR '02000190\n'
 check "cpufreq runs at 312 MHz" 312000 "$(frequency)"
 check "qemu saw the clocks change" yes "$([ "$(changes)" -gt "$before" ] && echo yes)"
 # Under the performance governor that write is refused as busy, with a message (read from the
@@ -106,21 +130,21 @@ governor=/sys/devices/system/cpu/cpu0/cpufreq/scaling_governor
 guest "echo performance >$governor" && "$tool" "$work/monitor" keys spc
 text_on_screen() { local png=$work/zaurus-$machine-$1.png; "$tool" "$work/monitor" screen "$png" &&
     convert "$png" -resize 300% png:- | tesseract - - 2>/dev/null | tr -s '[:space:]' ' '; }
-wait_for "the busy refusal's message" eval 'text_on_screen busy | grep -q "is performance.*Choose userspace"'
+step "the busy refusal's message" eval 'text_on_screen busy | grep -q "is performance.*Choose userspace"'
 guest "echo userspace >$governor" && "$tool" "$work/monitor" keys ret spc
-wait_for "Write CCCR under userspace again on $machine" eval '[ "$(frequency)" = 312000 ]'
+step "Write CCCR under userspace again on $machine" eval '[ "$(frequency)" = 312000 ]'
 # L 30 and 2N 6 name no operating point: refused, the panel's message differs from the panel alone
 # (focus on Write CCCR: no blinking cursor) only where the box stands. Return (the Zaurus has no
 # Escape) takes it away, so that Write VCORE 0A after it reaches the kernel.
 before=$(changes)
 "$tool" "$work/monitor" keys shift-tab up up up shift-tab $(printf 'up %.0s' {1..14}) tab tab
 settled() { mv -f "$work/zaurus-$machine-"{alone,a}.png; [ "$(screen_differs_by alone a)" = 0 ]; }
-wait_for "the edited panel to settle on $machine" settled 2>/dev/null
+step "the edited panel to settle on $machine" settled 2>/dev/null
 "$tool" "$work/monitor" keys spc
-wait_for "the refusal's message on $machine" eval '[ "$(screen_differs_by refused alone)" -gt 2000 ]'
+step "the refusal's message on $machine" eval '[ "$(screen_differs_by refused alone)" -gt 2000 ]'
 check "the message says what to do" 1 "$(text_on_screen refused | grep -c 'raise VCORE first')"
 "$tool" "$work/monitor" keys ret tab down tab spc
-wait_for "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
+step "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
 check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
     "$(guest "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
 screen_differs_by written >/dev/null
@@ -151,10 +175,10 @@ check "the module goes while CCCR is open, and comes back" "gone $(guest "cat /p
         cat <&3 2>/dev/null; exec 3<&-; modprobe pelvaro_zaurus && cat /proc/zaurus/CCCR" | xargs)"
 # The panel, from Write VCORE, where the focus is: Up makes VCORE one step more than it was.
 "$tool" "$work/monitor" keys shift-tab up tab spc
-wait_for "Write VCORE after the module's return on $machine" holds /proc/zaurus/VCORE '0B\n'
+step "Write VCORE after the module's return on $machine" holds /proc/zaurus/VCORE '0B\n'
 check "the kernel's log has no warning, bug, lockdep report or oops" "" "$(guest dmesg |
-    sed -n -E '/WARNING:|\<BUG\>|[Ll]ockdep|Oops|Internal error|Unable to handle/p')"
+    grep -E "$faults")"
 check "unloading the module removes /proc/zaurus" gone \
     "$(guest "rmmod pelvaro_zaurus && [ ! -e /proc/zaurus ] && echo gone")"
-[ $failures -eq 0 ] || console_tail
+[ $failures -eq 0 ] || report
 summary

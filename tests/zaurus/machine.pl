@@ -7,14 +7,17 @@
 #   machine.pl MONITOR keys KEY...     presses each key (qemu's names: tab, up, spc) in turn
 #   machine.pl MONITOR screen FILE     saves the screen as a PNG (FILE: an absolute path, as
 #                                      qemu writes it from its own folder)
+#   machine.pl MONITOR command LINE    gives the monitor LINE (pmemsave ...), prints its answer
 #   machine.pl SERIAL run COMMAND      runs COMMAND in the root shell, prints its output
+#
+# Where the machine does not answer within a minute, it says so and exits with 124.
 use strict;
 use warnings;
 use IO::Socket::UNIX;
 
 my ($where, $command, @arguments) = @ARGV;
-local $SIG{ALRM} = sub { die "machine.pl: no answer on $where\n" };
-alarm 120;
+local $SIG{ALRM} = sub { print STDERR "machine.pl: no answer on $where\n"; exit 124 };
+alarm 60;
 
 sub connect_to {
     my $socket = IO::Socket::UNIX->new(Peer => $where, Type => SOCK_STREAM)
@@ -52,6 +55,10 @@ if ($command eq 'keys') {
     my $socket = connect_to();
     read_until($socket, qr/\(qemu\) $/);
     monitor($socket, "screendump $arguments[0] -f png");
+} elsif ($command eq 'command') {
+    my $socket = connect_to();
+    read_until($socket, qr/\(qemu\) $/);
+    print monitor($socket, $arguments[0]) =~ s/^.*?\n|\(qemu\) $//gsr;
 } elsif ($command eq 'run') {
     my $socket = connect_to();
     # The shell echoes the line; the quotes keep the echo from matching the markers.
