@@ -133,8 +133,9 @@ package_release() { # DEB
 # fetches a build of that package that the registry does hold into the folder FOLDER, as a flat
 # repository: the same version from the security suite's pool, else the release's earlier stable
 # updates (+deb13u4 for +deb13u5), else the release's own build or one of its rebuilds, else a
-# stable update of one of the three upstream releases before, from either pool. Says which it took; where the registry holds no build at all, an empty package of
-# that name and version stands in, and it says so. Fails where nothing was missing.
+# stable update of one of the three upstream releases before, from either pool. Says which it
+# took; where the registry holds no build at all, an empty package of that name and version
+# stands in, and it says so. Fails where nothing was missing.
 earlier_builds() { # LOG FOLDER
     local url lacking file folder name version arch candidate pool found missing
     missing=$(grep -o -E 'Failed to fetch [^ ]+/pool/[^ ]+\.deb +404' "$1" | awk '{ print $4 }' |
@@ -179,7 +180,8 @@ earlier_versions() { # VERSION
     fi
     echo "$base"
     for rebuild in 1 2 3 4 5 6 7 8 9; do echo "$base+b$rebuild"; done
-    # The stable updates of the three upstream releases before (3.5.7-1~deb13u3 for 3.5.9-1~deb13u1).
+    # The stable updates of the three upstream releases before: 3.5.7-1~deb13u3 for
+    # 3.5.9-1~deb13u1.
     if [[ $1 =~ ^(.*[.])([0-9]+)(-[0-9]+[+~]deb[0-9]+u)[0-9]+$ ]]; then
         for ((patch = BASH_REMATCH[2] - 1; patch >= 0 && patch >= BASH_REMATCH[2] - 3; patch--)); do
             for update in 4 3 2 1; do echo "${BASH_REMATCH[1]}$patch${BASH_REMATCH[3]}$update"; done

@@ -32,7 +32,12 @@ ensure_zaurus_kernel() { # RELEASE
         local apt_dir
         apt_dir=$(mktemp -d)
         own_apt "$apt_dir" deb "" "$1"
-        "${apt[@]}" -qq update >&2 && (cd "$apt_dir" && "${apt[@]}" -qq download             "linux-source-$series" >&2) || { rm -rf "$apt_dir"; say "could not fetch linux-source-$series"; exit 1; }
+        if ! "${apt[@]}" -qq update >&2 ||
+            ! (cd "$apt_dir" && "${apt[@]}" -qq download "linux-source-$series" >&2); then
+            rm -rf "$apt_dir"
+            say "could not fetch linux-source-$series from $(debian_mirror)"
+            exit 1
+        fi
         dpkg-deb -f "$apt_dir"/linux-source-*.deb Version >"$tarball.version"
         dpkg-deb --fsys-tarfile "$apt_dir"/linux-source-*.deb |
             tar -xO "./usr/src/linux-source-$series.tar.xz" >"$tarball.partial"
@@ -56,7 +61,7 @@ ensure_zaurus_kernel() { # RELEASE
         fi
         touch "$source/.pelvaro-complete"
     fi
-    say "building Linux $series for the Zaurus in $zaurus_kernel_build (once; 3 to 8 minutes on 2 cores)"
+    say "building Linux $series for the Zaurus in $zaurus_kernel_build (once; 3 to 8 minutes)"
     rm -rf "$pelvaro_cache/zaurus-linux-$series-"[0-9a-f]*
     local kbuild=(make -C "$source" O="$zaurus_kernel_build" ARCH=arm
         CROSS_COMPILE=arm-linux-gnueabi- KBUILD_BUILD_TIMESTAMP="@${SOURCE_DATE_EPOCH:-0}"
@@ -65,7 +70,8 @@ ensure_zaurus_kernel() { # RELEASE
     # kconfig drops what it cannot choose without a word: every line must have stayed, but for
     # options this kernel does not have (CONFIG_FB_DEVICE is new in 6.12).
     local line dropped=()
-    for line in $(grep -E '^CONFIG_' "$fragment" | grep -v -x -F -f "$zaurus_kernel_build/.config"); do
+    for line in $(grep -E '^CONFIG_' "$fragment" |
+        grep -v -x -F -f "$zaurus_kernel_build/.config"); do
         line=${line%%=*}
         ! grep -r -q -E --include='Kconfig*' "^\s*(menu)?config ${line#CONFIG_}\s*\$" "$source" ||
             dropped+=("$line")
@@ -150,29 +156,40 @@ zaurus_modules_tree() { # TREE MODULE...
     depmod -b "$tree" "$release"
 }
 
-# qemu-system-arm with the PXA machines: Debian 12's qemu 7.2. Later qemu dropped them (Debian
-# 13 has 10.0): there, Debian 12's is taken from a Debian 12 system made once in the cache, and
-# run with that system's libraries and data. Sets zaurus_emulator, the command.
+# Debian 12's qemu 7.2, for machines whose own qemu lacks what it has: the PXA machines, which
+# later qemu dropped (Debian 13 has 10.0), and TCG plugins in qemu-arm, which Debian 13 builds
+# without. Taken from a Debian 12 system made once in the cache, and run with that system's
+# libraries and data. Sets debian12_qemu to the command that runs its PROGRAM.
+ensure_debian12_qemu() { # PROGRAM
+    local system multiarch loader
+    system=$pelvaro_cache/debian12-$(dpkg --print-architecture)-qemu
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    ensure_debian_root 12 "$(dpkg --print-architecture)" "$system" true qemu-system-arm qemu-user
+    for loader in "$system"/{usr/,}lib/"$multiarch"/ld-linux*.so.*; do
+        [ ! -e "$loader" ] || break
+    done
+    debian12_qemu=("$loader" --library-path "$system/lib/$multiarch:$system/usr/lib/$multiarch"
+        "$system/usr/bin/$1")
+    [ "$1" != qemu-system-arm ] || debian12_qemu+=(-L "$system/usr/share/qemu")
+}
+# qemu-system-arm with the PXA machines: this machine's where it is Debian 12's, otherwise
+# Debian 12's from the cache. Sets zaurus_emulator, the command.
 ensure_zaurus_emulator() {
     if [ "$(debian_release)" = 12 ]; then
         ensure_packages qemu-system-arm
         zaurus_emulator=(qemu-system-arm)
-        return
+    else
+        ensure_debian12_qemu qemu-system-arm
+        zaurus_emulator=("${debian12_qemu[@]}")
     fi
-    local system multiarch
-    system=$pelvaro_cache/debian12-$(dpkg --print-architecture)-qemu
-    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-    ensure_debian_root 12 "$(dpkg --print-architecture)" "$system" true qemu-system-arm
-    zaurus_emulator=("$(ls "$system"/{usr/,}lib/"$multiarch"/ld-linux*.so.* 2>/dev/null | head -n 1)"
-        --library-path "$system/lib/$multiarch:$system/usr/lib/$multiarch" "$system/usr/bin/qemu-system-arm"
-        -L "$system/usr/share/qemu")
 }
 
 # The command that boots MACHINE (spitz, borzoi or terrier) from the disk IMG, with qemu's
-# options given after it.
+# options given after it. Its sound codec plays to nothing: the panel makes no sound, and qemu's
+# sound outputs are modules that a cached system lacks.
 zaurus_command() { # MACHINE IMG
     zaurus_qemu=("${zaurus_emulator[@]}" -M "$1" -kernel "$zaurus_kernel_build/arch/arm/boot/zImage"
-        -drive "if=ide,format=raw,file=$2"
+        -drive "if=ide,format=raw,file=$2" -audiodev none,id=silent -global wm8750.audiodev=silent
         -append "console=ttyS0 root=/dev/sda rootwait rw init=/sbin/pelvaro-init")
 }
 
@@ -216,7 +233,8 @@ ensure_zaurus_parts() { # RELEASE
     ensure_zaurus_kernel "$1"
     ensure_zaurus_root "$zaurus_deb"
     rm -rf "$armel_build/zaurus-module"
-    dpkg-deb -x "$(ls "$armel_build"/zaurus-package/pelvaro-dkms_*.deb)" "$armel_build/zaurus-module"
+    dpkg-deb -x "$(ls "$armel_build"/zaurus-package/pelvaro-dkms_*.deb)" \
+        "$armel_build/zaurus-module"
     zaurus_module_source=$(ls -d "$armel_build"/zaurus-module/usr/src/pelvaro-*)
     build_zaurus_module "$zaurus_module_source" >&2
     zaurus_module=$zaurus_module_source/pelvaro_zaurus.ko

@@ -6,13 +6,13 @@
 # against the Zaurus's kernel with W=1 and sparse on every file without a warning. So are the
 # patches that kernel was built with.
 #
-#   check_kernel_style.sh KERNEL-BUILD MODULE-SOURCE STANDIN-SOURCE
+#   check_kernel_style.sh KERNEL-BUILD ROOT DEB MODULE-SOURCE STANDIN-SOURCE
 set -uo pipefail
 source "$(dirname "$0")/../check.sh"
 source "$(dirname "$0")/../../scripts/lib/zaurus.sh"
 zaurus_kernel_build=$1
 command -v sparse >/dev/null || { echo "SKIP: sparse is not installed"; exit 77; }
-for source in "$2" "$3"; do
+for source in "$4" "$5"; do
     name=$(basename "$source")
     work=$PWD/kernel-style/$name
     # The sources only, not what an earlier build made beside them.

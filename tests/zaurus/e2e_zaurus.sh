@@ -54,21 +54,18 @@ make_zaurus_disk "$work/disk.img" "$deb" "$work/modules" || { echo "FAIL: making
 zaurus_command "$machine" "$work/disk.img"
 start_zaurus_headless "$work"
 qemu=$zaurus_pid
-# The kernel's log read from the machine's memory, so that it shows where the kernel died before
-# its console or the machine stopped answering: __log_buf's physical address is its kernel
-# address less 0xc0000000 plus 0xa0000000, where the PXA270's memory starts.
+# The kernel's log from the machine's memory, which holds it however the kernel ended: __log_buf
+# is at its kernel address less 0xc0000000 plus 0xa0000000, where the PXA270's memory starts.
 kernel_log() {
     local buffer
-    buffer=($(arm-linux-gnueabi-nm -S "$zaurus_kernel_build/vmlinux" | awk '$4 == "__log_buf" { print $1, $2 }'))
+    buffer=($(arm-linux-gnueabi-nm -S "$zaurus_kernel_build/vmlinux" |
+        awk '$4 == "__log_buf" { print $1, $2 }'))
     "$tool" "$work/monitor" command "pmemsave $((0x${buffer[0]} - 0x20000000)) 0x${buffer[1]} \
         \"$work/log_buf\"" >/dev/null && strings -n 6 "$work/log_buf"
 }
-console_tail() {
-    echo "the serial console's last lines:" && tail -n 25 "$work/console.log" | sed 's/^/  /'
-    echo "the kernel's log, from its memory:" && kernel_log | tail -n 25 | sed 's/^/  /'
-}
-# What the machine showed: when it stopped answering, or now.
-report() { if [ -e "$work/stopped" ]; then cat "$work/stopped"; else console_tail; fi; }
+console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" |
+    sed 's/^/  /'; echo "the kernel's log:"; kernel_log | tail -n 25 | sed 's/^/  /'; }
+report() { cat "$work/stopped" 2>/dev/null || console_tail; } # when it stopped answering, or now
 
 # The screen as the Zaurus shows it, saved as NAME, and how many of its pixels differ from the
 # screen saved as OTHER (the build machine's) by more than a 16-bit screen's step (8 of 255).
@@ -95,15 +92,14 @@ check "the Zaurus shows the panel as the build machine does" yes "$([ "$differin
 step() { # WHAT COMMAND [ARG...]
     wait_for "$@" && [ ! -e "$work/stopped" ] || { report; summary; exit 1; }
 }
-# What the kernel holds, read in the machine, and how often qemu saw the clocks change.
-# COMMAND, run in the machine's root shell. A console that does not answer within a minute is a
-# stopped machine: what it showed then is kept, and every later command fails at once.
-guest() {
+# What the kernel holds, read in the machine, and how often qemu saw the clocks change. A console
+# that does not answer within a minute is a stopped machine: what it showed then is kept, and
+# every later command fails at once.
+guest() { # COMMAND, run in the machine's root shell
     [ ! -e "$work/stopped" ] || return 124
     "$tool" "$work/console" run "$1" && return 0
-    local status=$?
-    [ $status -ne 124 ] || { echo "FAIL: the machine stopped answering"; console_tail; } >"$work/stopped"
-    return $status
+    [ $? -ne 124 ] || { echo "FAIL: the machine stopped answering"; console_tail; } >"$work/stopped"
+    return 1
 }
 line() { printf "$1" | od -An -c; } # TEXT: its bytes, as od shows them
 holds() { [ "$(guest "od -An -c $1")" = "$(line "$2")" ]; } # FILE TEXT

@@ -9,8 +9,7 @@
 #                                      qemu writes it from its own folder)
 #   machine.pl MONITOR command LINE    gives the monitor LINE (pmemsave ...), prints its answer
 #   machine.pl SERIAL run COMMAND      runs COMMAND in the root shell, prints its output
-#
-# Where the machine does not answer within a minute, it says so and exits with 124.
+# A machine that does not answer within a minute ends it with 124.
 use strict;
 use warnings;
 use IO::Socket::UNIX;
@@ -51,14 +50,11 @@ if ($command eq 'keys') {
         monitor($socket, "sendkey $key");
         select(undef, undef, undef, 0.25);
     }
-} elsif ($command eq 'screen') {
+} elsif ($command eq 'screen' || $command eq 'command') {
     my $socket = connect_to();
     read_until($socket, qr/\(qemu\) $/);
-    monitor($socket, "screendump $arguments[0] -f png");
-} elsif ($command eq 'command') {
-    my $socket = connect_to();
-    read_until($socket, qr/\(qemu\) $/);
-    print monitor($socket, $arguments[0]) =~ s/^.*?\n|\(qemu\) $//gsr;
+    my $line = $command eq 'screen' ? "screendump $arguments[0] -f png" : $arguments[0];
+    print monitor($socket, $line) =~ s/^.*?\n|\(qemu\) $//gsr;
 } elsif ($command eq 'run') {
     my $socket = connect_to();
     # The shell echoes the line; the quotes keep the echo from matching the markers.
