@@ -8,10 +8,19 @@
 # by bench/guestcount.c, a TCG plugin built here against the plugin API of Debian's qemu, whose
 # header comes from Debian's qemu source package (fetched once into ~/.cache/pelvaro).
 #
-#   bench/pxa270-startup.sh            (its work in build-armel-bench/)
+#   bench/pxa270-startup.sh                 (its work in build-armel-bench/)
+#   bench/pxa270-startup.sh --debian 13     the same with Debian 13's armel build, qemu and Qt,
+#                                           in the container scripts/test --debian 13 runs in
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
+source "$repo/scripts/lib/zaurus.sh"
+if [ "${1:-}" = --debian ]; then
+    debian_codename "${2:-}" >/dev/null || exit 2
+    ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
+    run_in_debian "$2" bench/pxa270-startup.sh
+    exit
+fi
 ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi gcc qemu-user mmdebstrap xz-utils
 ensure_cross_root armel
 build=$repo/build-armel-bench
@@ -19,14 +28,20 @@ build_targets=(startup_panel startup_floor)
 build_project "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/armel-toolchain.cmake" \
     -DPELVARO_SYSROOT="$cross_root" -DPELVARO_BENCHMARKS=ON -DBUILD_TESTING=OFF
 
-# The plugin API's header, from the source of the qemu release installed, read through a list
-# of sources of its own: the machine's apt configuration stays as it is.
-release=$(dpkg-query -W -f='${Version}' qemu-user | sed -E 's/^[0-9]+://; s/-[^-]*$//')
+# qemu-arm with TCG plugins: Debian 13 builds it without, so there Debian 12's runs the counts.
+# The plugin API's header comes from the source of that qemu release, read through a list of
+# sources of its own: the machine's apt configuration stays as it is.
+qemu_arm=(qemu-arm) qemu_release=$(debian_release)
+if ! qemu-arm -h | grep -q -- '^-plugin'; then
+    ensure_debian12_qemu qemu-arm
+    qemu_arm=("${debian12_qemu[@]}") qemu_release=12
+fi
+release=$("${qemu_arm[@]}" --version | sed -n -E '1s/.*\(Debian [0-9]+:(.*)-[^-]*\)$/\1/p')
 header=$pelvaro_cache/qemu-$release-plugin/qemu-plugin.h
 if [ ! -s "$header" ]; then
     apt_dir=$(mktemp -d)
     trap 'rm -rf "$apt_dir"' EXIT
-    own_apt "$apt_dir" deb-src
+    own_apt "$apt_dir" deb-src "" "$qemu_release"
     mkdir -p "$(dirname "$header")"
     "${apt[@]}" update >&2
     (cd "$apt_dir" && "${apt[@]}" source --download-only qemu >&2)
@@ -36,9 +51,11 @@ fi
 gcc -O2 -Wall -Wextra -shared -fPIC -I "$(dirname "$header")" -o "$build/guestcount.so" \
     "$repo/bench/guestcount.c"
 
-run=(qemu-arm -cpu pxa270 -L "$cross_root" -E FONTCONFIG_SYSROOT="$cross_root"
+run=("${qemu_arm[@]}" -cpu pxa270 -L "$cross_root" -E FONTCONFIG_SYSROOT="$cross_root"
     -E QT_QPA_PLATFORM=offscreen)
-echo "qemu-arm $release, PXA270 model, offscreen platform; millions of guest instructions"
+qt=$(ls "$cross_root"/usr/lib/arm-linux-gnueabi/libQt6Core.so.6.*)
+echo "Debian $(debian_release "$cross_root") armel, Qt ${qt##*.so.}, on qemu-arm $release's PXA270"
+echo "model, offscreen platform; millions of guest instructions"
 echo "executed, and thousands of distinct ones, at the end of each phase"
 for program in floor panel; do
     # Once without counting, so that fontconfig's caches are there for the counted start.

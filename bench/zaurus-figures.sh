@@ -5,15 +5,22 @@
 # panel's first frame, with the disk's font cache and without it, and, with the panel shown and
 # then with a one-label Qt window instead, the machine's MemTotal and MemAvailable and the
 # program's VmRSS and VmHWM. Also the time from each program's start to its first frame, with
-# the font cache warm. The machine runs Debian RELEASE (13 with Linux 6.12, or 12 with 6.1) and
-# its package; its work goes to build-armel-bench/zaurus-MACHINE.
+# the font cache warm. The machine runs this machine's Debian release (12 with Linux 6.1, 13 with
+# 6.12) and its package, all built here; --debian runs the whole in a container of the release
+# named, as scripts/test --debian does. Its work goes to build-armel-bench/zaurus-MACHINE.
 #
-#   bench/zaurus-figures.sh [spitz|borzoi|terrier] [13|12]     (default spitz 13)
+#   bench/zaurus-figures.sh [spitz|borzoi|terrier] [--debian 13|12]     (default spitz)
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 source "$repo/scripts/lib/zaurus.sh"
-machine=${1:-spitz} release=${2:-13}
+machine=${1:-spitz} release=$(debian_release)
+if [ "${2:-}" = --debian ] && [ "${3:-}" != "$release" ]; then
+    debian_codename "${3:-}" >/dev/null || exit 2
+    ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
+    run_in_debian "$3" bench/zaurus-figures.sh "$machine"
+    exit
+fi
 ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi "${zaurus_packages[@]}" \
     imagemagick
 ensure_zaurus_parts "$release"
