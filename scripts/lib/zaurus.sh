@@ -45,8 +45,8 @@ ensure_zaurus_kernel() { # RELEASE
         rm -rf "$apt_dir"
     fi
     local key source
-    key=$( { cat "$tarball.version" "$fragment"; cat "$patches"/* 2>/dev/null || true; } | sha256sum |
-        cut -c1-16)
+    key=$( { cat "$tarball.version" "$fragment"; cat "$patches"/series "$patches"/*.patch \
+        2>/dev/null || true; } | sha256sum | cut -c1-16)
     source=$pelvaro_cache/zaurus-linux-$series-source-$key
     zaurus_kernel_build=$pelvaro_cache/zaurus-linux-$series-$key
     [ -e "$zaurus_kernel_build/.pelvaro-complete" ] && return 0
