@@ -89,10 +89,8 @@ check "the Zaurus shows the panel as the build machine does" yes "$([ "$differin
 [ $failures -eq 0 ] || { console_tail; summary; exit 1; }
 
 # Each step from here builds on the one before: the first that is not seen ends the test.
-step() { # WHAT COMMAND [ARG...]
-    wait_for "$@" && [ ! -e "$work/stopped" ] ||
-        { "$tool" "$work/monitor" screen "$work/zaurus-$machine-failed.png"; report; summary; exit 1; }
-}
+step() { wait_for "$@" && [ ! -e "$work/stopped" ] || { "$tool" "$work/monitor" screen \
+    "$work/zaurus-$machine-failed.png"; report; summary; exit 1; }; } # WHAT COMMAND [ARG...]
 # What the kernel holds, read in the machine, and how often qemu saw the clocks change. A console
 # that does not answer within a minute is a stopped machine: what it showed then is kept, and
 # every later command fails at once.
@@ -110,8 +108,7 @@ changes() { grep -c 'pxa2xx_clkcfg_write: CPU frequency change attempt' "$work/q
 check "the panel's files are the hardware's CCCR and the regulator's step" \
     "$(line '02000210\n0A\n')" "$(guest "od -An -c /proc/zaurus/CCCR /proc/zaurus/VCORE")"
 
-# Keys go to an idle machine (90 % of a second idle): one still busy with the panel's start may
-# scan its keyboard only after qemu has let a key go again, and miss it.
+# Keys go to an idle machine: one busy with the panel's start may scan a key after it is up.
 idle() { [ "$(guest "$(printf %s 'read -r _ u n s i _ </proc/stat; sleep 1; read -r _ U N S I _ ' \
     '</proc/stat; echo $(((I - i) * 100 / (U + N + S + I - u - n - s - i)))')")" -ge 90 ]; }
 step "the machine to settle after the panel's start" idle
