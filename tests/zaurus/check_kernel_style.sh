@@ -25,7 +25,7 @@ for source in "$4" "$5"; do
         "$(build_zaurus_module "$work" W=1 C=2 2>&1 >/dev/null || echo "the build failed")"
 done
 # The patches this kernel was built with, as its maintainers would take them.
-for patch in "$(dirname "$0")/../../zaurus/patches-$(cut -d. -f1,2 \
+for patch in "$(cd "$(dirname "$0")/../.." && pwd)/zaurus/patches-$(cut -d. -f1,2 \
     "$zaurus_kernel_build/include/config/kernel.release")"/*.patch; do
     [ ! -e "$patch" ] || check "checkpatch --strict finds nothing in ${patch##*/}" "" "$(cd \
         "$zaurus_kernel_build/source" && scripts/checkpatch.pl --strict --quiet "$patch" 2>&1)"
