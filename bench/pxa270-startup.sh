@@ -17,7 +17,6 @@ source "$repo/scripts/lib/common.sh"
 source "$repo/scripts/lib/zaurus.sh"
 if [ "${1:-}" = --debian ]; then
     debian_codename "${2:-}" >/dev/null || exit 2
-    ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
     run_in_debian "$2" bench/pxa270-startup.sh
     exit
 fi

@@ -17,7 +17,6 @@ source "$repo/scripts/lib/zaurus.sh"
 machine=${1:-spitz} release=$(debian_release)
 if [ "${2:-}" = --debian ] && [ "${3:-}" != "$release" ]; then
     debian_codename "${3:-}" >/dev/null || exit 2
-    ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
     run_in_debian "$3" bench/zaurus-figures.sh "$machine"
     exit
 fi

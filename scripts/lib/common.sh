@@ -262,11 +262,14 @@ ensure_cross_root() { # ARCH [RELEASE]
 # root (bubblewrap; a chrooted process may not make the user namespaces the suite needs). The
 # source tree is shared; each of its build folders is one of the container's own, under
 # build-debianRELEASE/. The container shares this machine's network, for apt, and keeps what it
-# installs in the cached system. Root needs nothing more; other users need unprivileged user
-# namespaces and subordinate ids (/etc/subuid), as mmdebstrap does.
+# installs in the cached system. Here it installs only mmdebstrap and bubblewrap (and uidmap for
+# other users than root). Root needs nothing more; other users need unprivileged user namespaces
+# and subordinate ids (/etc/subuid), as mmdebstrap does.
 run_in_debian() { # RELEASE COMMAND [ARG...]
     local release=$1 system arch folder binds=()
     shift
+    ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
+    ensure_commands mmdebstrap bwrap
     arch=$(dpkg --print-architecture)
     system=$pelvaro_cache/debian$release-$arch-system
     if [ "$(id -u)" -ne 0 ]; then

@@ -225,7 +225,6 @@ ensure_zaurus_parts() { # RELEASE
     if [ "$1" = "$(debian_release)" ]; then
         build_armel_package
     else
-        ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
         run_in_debian "$1" scripts/lib/armel-package
         armel_build=$repo_root/build-debian$1/build-armel
     fi
