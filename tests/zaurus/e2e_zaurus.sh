@@ -56,11 +56,10 @@ start_zaurus_headless "$work"
 qemu=$zaurus_pid
 # The kernel's log from the machine's memory, which holds it however the kernel ended: __log_buf
 # is at its kernel address less 0xc0000000 plus 0xa0000000, where the PXA270's memory starts.
+log_buf=($(arm-linux-gnueabi-nm -S "$zaurus_kernel_build/vmlinux" |
+    awk '$4 == "__log_buf" { print $1, $2 }'))
 kernel_log() {
-    local buffer
-    buffer=($(arm-linux-gnueabi-nm -S "$zaurus_kernel_build/vmlinux" |
-        awk '$4 == "__log_buf" { print $1, $2 }'))
-    "$tool" "$work/monitor" command "pmemsave $((0x${buffer[0]} - 0x20000000)) 0x${buffer[1]} \
+    "$tool" "$work/monitor" command "pmemsave $((0x${log_buf[0]} - 0x20000000)) 0x${log_buf[1]} \
         \"$work/log_buf\"" >/dev/null && strings -n 6 "$work/log_buf"
 }
 console_tail() { echo "the serial console's last lines:"; tail -n 25 "$work/console.log" |
