@@ -250,7 +250,7 @@ void RegisterFilesTest::hintSaysWhatToDo_data()
     QTest::newRow("not root") << u"0B"_s << -EACCES << KernelFiles{} << u"start pelvaro as root"_s;
     QTest::newRow("governor") << u"02000190"_s << EBUSY << KernelFiles{{cpu + u"governor"_s, u"performance"_s}} << u"is performance.*Choose userspace as root: echo userspace >"_s;
     QTest::newRow("clock") << u"0200031E"_s << EINVAL << KernelFiles{{cpu + u"min_freq"_s, u"104000"_s}, {cpu + u"max_freq"_s, u"416000"_s}} << u"1170 MHz.*limits, 104 to 416 MHz.*raise VCORE first"_s;
-    QTest::newRow("VCORE") << u"0F"_s << EINVAL << KernelFiles{{vcc + u"name"_s, u"vcc_core"_s}, {vcc + u"min_microvolts"_s, u"850000"_s}, {vcc + u"max_microvolts"_s, u"1300000"_s}} << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
+    QTest::newRow("VCORE") << u"0F"_s << EINVAL << KernelFiles{{u"class/regulator/a/name"_s, u"vcc_lcd"_s}, {u"class/regulator/a/max_microvolts"_s, u"3300000"_s}, {vcc + u"name"_s, u"vcc_core"_s}, {vcc + u"min_microvolts"_s, u"850000"_s}, {vcc + u"max_microvolts"_s, u"1300000"_s}} << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
     QTest::newRow("no remedy") << u"0B"_s << ENOSPC << KernelFiles{} << QString();
     // clang-format on
 }
