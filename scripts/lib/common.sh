@@ -8,10 +8,11 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Packages every build needs. The panel's texts are laid out for Helvetica's metrics:
 # fontconfig gives Liberation Sans (fonts-liberation) for "helvetica", the package depends on it.
 # fonts-sawarabi-gothic has the Japanese catalogue's glyphs; the package recommends it.
-# dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds.
+# dpkg-dev: dpkg-shlibdeps, which packaging runs, and dpkg-architecture for the cross-builds;
+# file: what CPack tells the programs from the other files with, for dpkg-shlibdeps.
 # librsvg2-bin: rsvg-convert, which draws the icons. qt6-translations-l10n: Qt's own texts in
 # the panel's languages; the package recommends it.
-build_packages=(cmake ninja-build g++ dpkg-dev qt6-base-dev libqt6test6 qt6-tools-dev
+build_packages=(cmake ninja-build g++ dpkg-dev file qt6-base-dev libqt6test6 qt6-tools-dev
     qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic
     librsvg2-bin qt6-translations-l10n)
 
