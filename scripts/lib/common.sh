@@ -71,13 +71,19 @@ ensure_commands() {
     exit 1
 }
 
-# The Debian registry that this machine's apt uses, or PELVARO_DEBIAN_MIRROR where set.
+# The Debian registry that this machine's apt uses, or PELVARO_DEBIAN_MIRROR where set. Where
+# apt's sources name none, it says so and fails: no registry is guessed.
 debian_mirror() {
     local mirror=${PELVARO_DEBIAN_MIRROR:-}
     [ -n "$mirror" ] || mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/* 2>/dev/null |
         grep -E '^(URIs:|deb )' | grep -o -E 'https?://[^ ]+/debian/?( |$)' | head -n 1 |
         tr -d ' ' || true)
-    echo "${mirror:-http://deb.debian.org/debian}"
+    if [ -z "$mirror" ]; then
+        say "this machine's apt sources name no Debian registry (a URI ending in /debian): set"
+        say "PELVARO_DEBIAN_MIRROR to one, such as PELVARO_DEBIAN_MIRROR=http://HOST/debian"
+        return 1
+    fi
+    echo "$mirror"
 }
 
 # The Debian release (12, 13) of the system in ROOT (this machine's by default), from its
@@ -100,10 +106,11 @@ debian_codename() { # RELEASE
 # deb-src) lines, for ARCH (by default this machine's architecture). The machine's own apt stays
 # as it is.
 own_apt() { # FOLDER deb|deb-src [ARCH [RELEASE]]
-    local arch=${3:-$(dpkg --print-architecture)} codename
+    local arch=${3:-$(dpkg --print-architecture)} codename mirror
     codename=$(debian_codename "${4:-$(debian_release)}") || return
+    mirror=$(debian_mirror) || return
     mkdir -p "$1"/{lists,archives}/partial && : >"$1/status"
-    echo "$2 [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $(debian_mirror)" \
+    echo "$2 [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror" \
         "$codename main" >"$1/sources.list"
     apt=(apt-get -q -o APT::Architecture="$arch" -o APT::Architectures::="$arch"
         -o Dir::State::Lists="$1/lists" -o Dir::State::status="$1/status"
@@ -204,7 +211,7 @@ ensure_debian_root() { # RELEASE ARCH ROOT FINISH PACKAGE...
     local variant=${root_variant:-extract}
     local wanted="$codename $arch $variant $*" scratch=$root.partial mirror
     [ "$(cat "$root/.pelvaro-root" 2>/dev/null)" = "$wanted" ] && return 0
-    mirror=$(debian_mirror)
+    mirror=$(debian_mirror) || exit 1
     say "making the Debian $release $arch system in $root from $mirror: $*"
     mkdir -p "$(dirname "$root")"
     local sources=("deb $mirror $codename main") fallback=() shlibs=() attempt
