@@ -293,6 +293,10 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
         binds+=(--bind "$repo_root/build-debian$release/$folder" "$repo_root/$folder")
     done
     as_root_owner cp -L /etc/resolv.conf "$system/etc/resolv.conf"
+    # The container may have no git to date its builds by the last commit: the date goes in.
+    local epoch=${SOURCE_DATE_EPOCH:-}
+    [ -n "$epoch" ] || ! command -v git >/dev/null ||
+        epoch=$(git -C "$repo_root" log -1 --format=%ct 2>/dev/null) || epoch=
     say "running $* in the Debian $release container $system"
     as_root_owner bwrap --bind "$system" / --dev /dev --proc /proc --ro-bind /sys /sys \
         --perms 1777 --tmpfs /tmp --tmpfs /run --perms 1777 --tmpfs /dev/shm \
@@ -301,6 +305,7 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
         --cap-add ALL --clearenv --setenv HOME /root --setenv LANG C.UTF-8 \
         --setenv PATH /usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         --setenv CI "${CI:-}" --setenv PELVARO_DISPOSABLE_SYSTEM "debian$release" \
+        ${epoch:+--setenv SOURCE_DATE_EPOCH "$epoch"} \
         ${PELVARO_DEBIAN_MIRROR:+--setenv PELVARO_DEBIAN_MIRROR "$PELVARO_DEBIAN_MIRROR"} \
         --chdir "$repo_root" "$repo_root/$1" "${@:2}"
 }
