@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The pelvaro developers <pelvaro@pelvaro.org>
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Builds the Debian package with cpack, inspects its control fields and contents, and has
-# lintian check it.
+# Builds the Debian packages with cpack in the build folder, where they stay for whoever installs
+# them, inspects their control fields and contents, and has lintian check them.
 #
 #   check_deb.sh BUILD-DIR EXPECTED-ARCHITECTURE
 set -uo pipefail
@@ -14,12 +14,13 @@ for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-(cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log" 2>&1) || {
+rm -f "$build"/pelvaro_*.deb "$build"/pelvaro-dkms_*.deb
+(cd "$build" && cpack -G DEB >"$out/cpack.log" 2>&1) || {
     cat "$out/cpack.log"
     echo "FAIL: cpack -G DEB"
     exit 1
 }
-deb=$(ls "$out"/pelvaro_*.deb) dkms=$(ls "$out"/pelvaro-dkms_*.deb)
+deb=$(ls "$build"/pelvaro_*.deb) dkms=$(ls "$build"/pelvaro-dkms_*.deb)
 
 check "package name" pelvaro "$(dpkg-deb -f "$deb" Package)"
 check "architecture from the build" "$architecture" "$(dpkg-deb -f "$deb" Architecture)"
