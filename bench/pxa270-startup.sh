@@ -15,12 +15,14 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 source "$repo/scripts/lib/zaurus.sh"
+packages=("${build_packages[@]}" g++-arm-linux-gnueabi gcc qemu-user mmdebstrap xz-utils)
 if [ "${1:-}" = --debian ]; then
     debian_codename "${2:-}" >/dev/null || exit 2
+    container_packages=("${packages[@]}")
     run_in_debian "$2" bench/pxa270-startup.sh
     exit
 fi
-ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi gcc qemu-user mmdebstrap xz-utils
+ensure_packages "${packages[@]}"
 ensure_cross_root armel
 build=$repo/build-armel-bench
 build_targets=(startup_panel startup_floor)

@@ -15,13 +15,14 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/lib/common.sh"
 source "$repo/scripts/lib/zaurus.sh"
 machine=${1:-spitz} release=$(debian_release)
+packages=("${build_packages[@]}" g++-arm-linux-gnueabi "${zaurus_packages[@]}" imagemagick)
 if [ "${2:-}" = --debian ] && [ "${3:-}" != "$release" ]; then
     debian_codename "${3:-}" >/dev/null || exit 2
+    container_packages=("${packages[@]}")
     run_in_debian "$3" bench/zaurus-figures.sh "$machine"
     exit
 fi
-ensure_packages "${build_packages[@]}" g++-arm-linux-gnueabi "${zaurus_packages[@]}" \
-    imagemagick
+ensure_packages "${packages[@]}"
 ensure_zaurus_parts "$release"
 build="$repo/build-armel-bench"
 build_targets=(startup_panel startup_floor)

@@ -266,20 +266,25 @@ ensure_cross_root() { # ARCH [RELEASE]
 }
 
 # Runs COMMAND, a path in this source tree, inside a Debian RELEASE system of this machine's
-# architecture, made once in the cache with apt and nothing more, as a container that pivots its
-# root (bubblewrap; a chrooted process may not make the user namespaces the suite needs). The
-# source tree is shared; each of its build folders is one of the container's own, under
-# build-debianRELEASE/. The container shares this machine's network, for apt, and keeps what it
-# installs in the cached system. Here it installs only mmdebstrap and bubblewrap (and uidmap for
-# other users than root). Root needs nothing more; other users need unprivileged user namespaces
-# and subordinate ids (/etc/subuid), as mmdebstrap does.
+# architecture, as a container that pivots its root (bubblewrap; a chrooted process may not make
+# the user namespaces the suite needs). The system is made once in the cache with apt and the
+# packages in container_packages, every package COMMAND uses, and is keyed on that list: a
+# command never finds what another one installed. The containers of a release share a cache
+# folder of their own, for the roots they make. The source tree is shared; each of its build
+# folders is one of the container's own, under build-debianRELEASE/. The container shares this
+# machine's network, for apt. Here it installs only mmdebstrap and bubblewrap (and uidmap for
+# other users than root). Root needs nothing more; other users need unprivileged user
+# namespaces and subordinate ids (/etc/subuid), as mmdebstrap does.
+container_packages=()
 run_in_debian() { # RELEASE COMMAND [ARG...]
-    local release=$1 system arch folder binds=()
+    local release=$1 system arch folder binds=() packages key
     shift
     ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
     ensure_commands mmdebstrap bwrap
     arch=$(dpkg --print-architecture)
-    system=$pelvaro_cache/debian$release-$arch-system
+    mapfile -t packages < <(printf '%s\n' ca-certificates "${container_packages[@]}" | sort -u)
+    key=$(printf '%s\n' "${packages[@]}" | sha256sum | cut -c1-12)
+    system=$pelvaro_cache/debian$release-$arch-system-$key
     if [ "$(id -u)" -ne 0 ]; then
         unshare --user --map-auto --map-root-user true 2>/dev/null || {
             say "a Debian $release container needs root, or unprivileged user namespaces with"
@@ -287,11 +292,13 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
             exit 1
         }
     fi
-    root_variant=apt ensure_debian_root "$release" "$arch" "$system" true ca-certificates
+    root_variant=apt ensure_debian_root "$release" "$arch" "$system" true "${packages[@]}"
     for folder in build build-sanitize build-armhf build-armel build-zaurus build-armel-bench; do
         mkdir -p "$repo_root/build-debian$release/$folder" "$repo_root/$folder"
         binds+=(--bind "$repo_root/build-debian$release/$folder" "$repo_root/$folder")
     done
+    mkdir -p "$pelvaro_cache/debian$release-$arch-containers-cache"
+    binds+=(--bind "$pelvaro_cache/debian$release-$arch-containers-cache" /root/.cache/pelvaro)
     as_root_owner cp -L /etc/resolv.conf "$system/etc/resolv.conf"
     # The container may have no git to date its builds by the last commit: the date goes in.
     local epoch=${SOURCE_DATE_EPOCH:-}

@@ -204,6 +204,8 @@ start_zaurus_headless() { # FOLDER
     zaurus_pid=$!
 }
 
+# What building the armel packages uses.
+armel_package_packages=("${build_packages[@]}" g++-arm-linux-gnueabi mmdebstrap)
 # Builds the armel packages from build-armel, against the armel root of this machine's release,
 # into build-armel/zaurus-package, as the README makes them.
 build_armel_package() {
@@ -225,6 +227,7 @@ ensure_zaurus_parts() { # RELEASE
     if [ "$1" = "$(debian_release)" ]; then
         build_armel_package
     else
+        container_packages=("${armel_package_packages[@]}")
         run_in_debian "$1" scripts/lib/armel-package
         armel_build=$repo_root/build-debian$1/build-armel
     fi
