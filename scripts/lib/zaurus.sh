@@ -136,6 +136,12 @@ build_zaurus_module() { # SOURCE [MAKE-ARGUMENT...]
     make -s -C "$zaurus_kernel_build" M="$source" ARCH=arm CROSS_COMPILE=arm-linux-gnueabi- "$@" modules
 }
 
+# Builds the stand-in for the core-voltage regulator that qemu lacks (zaurus/vcc-core) in the
+# folder FOLDER, against the Zaurus's kernel: FOLDER/vcc_core_standin.ko.
+build_zaurus_standin() { # FOLDER
+    rm -rf "$1" && cp -r "$repo_root/zaurus/vcc-core" "$1" && build_zaurus_module "$1"
+}
+
 # Lays the kernel's own modules and the MODULE.ko files given (in updates/, where DKMS puts its
 # builds) into the folder TREE with modprobe's index, and lists every module given, by file or
 # by name, in TREE/etc/modules, which the machine's init loads in its order.

@@ -47,9 +47,13 @@ reference=$!
 "${vnc[@]}" "$port" screen "$work/zaurus-$machine-expected.png" >/dev/null
 kill $reference
 
-cp -r "$(dirname "$0")/vcc-core" "$work/vcc-core"
-build_zaurus_module "$work/vcc-core" || exit 1
-zaurus_modules_tree "$work/modules" "$work/vcc-core/vcc_core_standin.ko" pxa2xx-cpufreq "$module"
+build_zaurus_standin "$work/vcc-core" || exit 1
+# The stand-in before cpufreq on spitz, as a real SL-C3000's regulator comes first; after it on
+# borzoi, where cpufreq then has the kernel's dummy regulator, and only the module keeps the
+# voltage fit for the clock.
+standin=$work/vcc-core/vcc_core_standin.ko
+case $machine in spitz) order=("$standin" pxa2xx-cpufreq) ;; *) order=(pxa2xx-cpufreq "$standin") ;; esac
+zaurus_modules_tree "$work/modules" "${order[@]}" "$module"
 make_zaurus_disk "$work/disk.img" "$deb" "$work/modules" || { echo "FAIL: making the disk"; exit 1; }
 zaurus_command "$machine" "$work/disk.img"
 start_zaurus_headless "$work"
@@ -102,10 +106,13 @@ guest() { # COMMAND, run in the machine's root shell
 line() { printf "$1" | od -An -c; } # TEXT: its bytes, as od shows them
 holds() { [ "$(guest "od -An -c $1")" = "$(line "$2")" ]; } # FILE TEXT
 frequency() { guest "cat /sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq"; }
-microvolts() { guest 'for r in /sys/class/regulator/*; do [ "$(cat $r/name)" != vcc_core ] || cat $r/microvolts; done'; }
+microvolts() { guest 'for r in /sys/class/regulator/*; do [ "$(cat $r/name)" != "vcc_core range" ] ||
+    cat $r/microvolts; done'; }
 changes() { grep -c 'pxa2xx_clkcfg_write: CPU frequency change attempt' "$work/qemu.log"; }
 check "the panel's files are the hardware's CCCR and the regulator's step" \
     "$(line '02000210\n0A\n')" "$(guest "od -An -c /proc/zaurus/CCCR /proc/zaurus/VCORE")"
+check "cpufreq has the stand-in on spitz, the dummy regulator on borzoi" \
+    "$([ $machine = spitz ] && echo 0 || echo 1)" "$(guest "dmesg | grep -c 'vcc_core not found'")"
 
 # Keys go to an idle machine: one busy with the panel's start may scan a key after it is up.
 idle() { [ "$(guest "$(printf %s 'read -r _ u n s i _ </proc/stat; sleep 1; read -r _ U N S I _ ' \
@@ -140,18 +147,27 @@ settled() { mv -f "$work/zaurus-$machine-"{alone,a}.png; [ "$(screen_differs_by 
 step "the edited panel to settle on $machine" settled 2>/dev/null
 "$tool" "$work/monitor" keys spc
 step "the refusal's message on $machine" eval '[ "$(screen_differs_by refused alone)" -gt 2000 ]'
-check "the message says what to do" 1 "$(text_on_screen refused | grep -c 'raise VCORE first')"
+check "the message names the kernel's operating points" 1 \
+    "$(text_on_screen refused | grep -c 'not one of the .*operating points')"
 "$tool" "$work/monitor" keys ret tab down tab spc
 step "Write VCORE after the refused Write CCCR on $machine" holds /proc/zaurus/VCORE '0A\n'
 check "a CCCR with no operating point changes nothing" "$(line '02000190\n') 312000 $before" \
     "$(guest "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
 screen_differs_by written >/dev/null
-# The line's first 34 bytes name 104 MHz, which the voltage step 0A allows.
-check "a read at an offset gives the rest; a line too long is refused whole, changing nothing" \
-    "$(line '0190\n') refused $(line '02000190\n') 312000 $before" \
+# 312 MHz runs on 1.25 V (VCORE 08) at least, 416 MHz on 1.35 V: VCORE 07 there, and 416 MHz on
+# VCORE 08, are out of range, whichever of cpufreq and the module has the regulator.
+check "a VCORE below the clock's least and a clock above the VCORE are out of range, changing nothing" \
+    "2 $(line '02000190\n08\n') 312000 $before" "$(guest "{ printf '07\n' >/proc/zaurus/VCORE
+        printf '08\n' >/proc/zaurus/VCORE && printf '02000210\n' >/proc/zaurus/CCCR; } 2>&1 |
+        grep -c 'out of range'") $(guest "od -An -c /proc/zaurus/CCCR /proc/zaurus/VCORE; printf \
+        '0A\n' >/proc/zaurus/VCORE") $(frequency) $(changes)"
+# The line's first 34 bytes name 104 MHz, which the voltage step 0A allows; 0C would be taken.
+check "a read at an offset gives the rest; a line too long or without its newline is refused" \
+    "$(line '0190\n') refused refused $(line '02000190\n0A\n') 312000 $before" \
     "$(guest "dd if=/proc/zaurus/CCCR bs=1 skip=4 2>/dev/null | od -An -c") $(guest \
         "printf '%026d020001087\n' 0 >/proc/zaurus/CCCR 2>/dev/null || echo refused") $(guest \
-        "od -An -c /proc/zaurus/CCCR") $(frequency) $(changes)"
+        "printf 0C >/proc/zaurus/VCORE 2>/dev/null || echo refused") $(guest \
+        "od -An -c /proc/zaurus/CCCR /proc/zaurus/VCORE") $(frequency) $(changes)"
 
 # For 20 s two writers (valid and invalid CCCR lines, VCORE steps) and two readers work both
 # files at once; the readers keep every CCCR they read. Then the module goes while a reader
