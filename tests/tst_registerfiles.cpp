@@ -8,6 +8,7 @@
 #include "logic/writefailure.h"
 
 #include <QLCDNumber>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -65,6 +66,7 @@ private slots:
     void leavesThePanelAsItWasAfterAWrite();
     void tellsAFailedWrite_data();
     void tellsAFailedWrite();
+    void aLaterFailureGetsAFramedBox();
     void hintSaysWhatToDo_data();
     void hintSaysWhatToDo();
     void survivesAReadOnlyDevice();
@@ -237,8 +239,27 @@ void RegisterFilesTest::tellsAFailedWrite()
     QCOMPARE(panel_state(panel), before);
 }
 
+// A later failure's remedy, shown in place of the first, in a box with an edge of its own.
+void RegisterFilesTest::aLaterFailureGetsAFramedBox()
+{
+    pelvaro panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&panel, 60000));
+    remove_device_file(DeviceFile::Cccr);
+    panel.writeCCCR->click(); // the module is not loaded
+    put_device_file(DeviceFile::Cccr, "02000210\n");
+    remove_device_file(DeviceFile::Vcore);
+    panel.writeVCORE->click(); // the module is, but the kernel has no regulator
+    auto *box = panel.findChild<QMessageBox *>();
+    QVERIFY(box && QTest::qWaitForWindowExposed(box, 60000));
+    const auto *hint = box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+    QVERIFY(hint && hint->text().contains(u"ISL6271A"_s));
+    const QImage drawn = box->grab().toImage();
+    QCOMPARE(drawn.pixelColor(0, drawn.height() / 2), box->palette().color(QPalette::WindowText));
+}
+
 // A remedy (a pattern) from the errno (negative at the open), the register and the kernel's files.
-using KernelFiles = QHash<QString, QString>; // path under sysfs: first line
+using KernelFiles = QHash<QString, QString>; // path under sysfs, or zaurus/ for /proc/zaurus: text
 void RegisterFilesTest::hintSaysWhatToDo_data()
 {
     QTest::addColumn<QString>("line");
@@ -247,10 +268,17 @@ void RegisterFilesTest::hintSaysWhatToDo_data()
     QTest::addColumn<QString>("says");
     // clang-format off
     const QString cpu = u"devices/system/cpu/cpu0/cpufreq/scaling_"_s, vcc = u"class/regulator/r/"_s;
-    QTest::newRow("not root") << u"0B"_s << -EACCES << KernelFiles{} << u"start pelvaro as root"_s;
+    const QString points = u"104000 156000 208000 312000 416000 "_s;
+    QTest::newRow("not root") << u"0B"_s << -EACCES << KernelFiles{} << u"Start pelvaro as root: sudo pelvaro -platform offscreen$"_s;
+    QTest::newRow("no regulator") << u"0B"_s << -ENOENT << KernelFiles{{u"zaurus/CCCR"_s, u"02000210"_s}} << u"no core-voltage regulator.*ISL6271A"_s;
     QTest::newRow("governor") << u"02000190"_s << EBUSY << KernelFiles{{cpu + u"governor"_s, u"performance"_s}} << u"is performance.*Choose userspace as root: echo userspace >"_s;
     QTest::newRow("clock") << u"0200031E"_s << EINVAL << KernelFiles{{cpu + u"min_freq"_s, u"104000"_s}, {cpu + u"max_freq"_s, u"416000"_s}} << u"1170 MHz.*limits, 104 to 416 MHz.*raise VCORE first"_s;
-    QTest::newRow("VCORE") << u"0F"_s << EINVAL << KernelFiles{{u"class/regulator/a/name"_s, u"vcc_lcd"_s}, {u"class/regulator/a/max_microvolts"_s, u"3300000"_s}, {vcc + u"name"_s, u"vcc_core"_s}, {vcc + u"min_microvolts"_s, u"850000"_s}, {vcc + u"max_microvolts"_s, u"1300000"_s}} << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
+    QTest::newRow("no operating point") << u"0200031E"_s << EINVAL << KernelFiles{{cpu + u"available_frequencies"_s, points}, {cpu + u"min_freq"_s, u"104000"_s}, {cpu + u"max_freq"_s, u"416000"_s}} << u"L 30, 2N 6 and A 1 name none of the kernel's operating points, whose clocks are 104, 156, 208, 312, 416 MHz"_s;
+    QTest::newRow("outside the limits") << u"02000310"_s << EINVAL << KernelFiles{{cpu + u"available_frequencies"_s, points + u"520000 624000"_s}, {cpu + u"min_freq"_s, u"104000"_s}, {cpu + u"max_freq"_s, u"416000"_s}} << u"624 MHz, lies outside cpufreq's limits, 104 to 416 MHz"_s;
+    QTest::newRow("LCD bit") << u"0A000210"_s << EINVAL << KernelFiles{{u"zaurus/CCCR"_s, u"02000210\n"_s}, {cpu + u"available_frequencies"_s, points}} << u"Only L, 2N and A can be changed: LCD stays 0.*CCCR 02000210"_s;
+    QTest::newRow("VCORE") << u"0F"_s << EINVAL << KernelFiles{{u"class/regulator/a/name"_s, u"vcc_lcd"_s}, {u"class/regulator/a/max_microvolts"_s, u"3300000"_s}, {vcc + u"name"_s, u"vcc_core range"_s}, {vcc + u"min_microvolts"_s, u"850000"_s}, {vcc + u"max_microvolts"_s, u"1300000"_s}} << u"0F asks for 1.60 V.*allows 0.85 to 1.30 V"_s;
+    QTest::newRow("VCORE below the clock") << u"06"_s << ERANGE << KernelFiles{{cpu + u"cur_freq"_s, u"208000"_s}} << u"VCORE 06, 1.15 V, is less than 208 MHz.*at least 1.18 V \\(VCORE 07\\). Lower the clock first"_s;
+    QTest::newRow("clock above VCORE") << u"02000210"_s << ERANGE << KernelFiles{} << u"416 MHz needs a core voltage of at least 1.35 V \\(VCORE 0A\\).*Raise VCORE first"_s;
     QTest::newRow("no remedy") << u"0B"_s << ENOSPC << KernelFiles{} << QString();
     // clang-format on
 }
@@ -261,14 +289,15 @@ void RegisterFilesTest::hintSaysWhatToDo()
     QFETCH(int, error);
     QFETCH(KernelFiles, files);
     QFETCH(QString, says);
-    QTemporaryDir sysfs;
+    QTemporaryDir kernel;
     for (const auto &[path, text] : files.asKeyValueRange()) {
-        QFile file(sysfs.filePath(path));
+        QFile file(kernel.filePath(path));
         QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
         file.write(text.toLatin1());
     }
-    const QString hint = write_failure_hint(line.size() == 8 ? "CCCR" : "VCORE", line.toStdString(),
-                                            {error < 0, std::abs(error)}, sysfs.path());
+    const QString hint = write_failure_hint(line.size() == 8 ? "CCCR" : "VCORE",
+                                            line.toUInt(nullptr, 16), {error < 0, std::abs(error)},
+                                            {kernel.path(), kernel.filePath(u"zaurus"_s)});
     QVERIFY2(hint.contains(QRegularExpression(says)) && says.isEmpty() == hint.isEmpty(),
              qPrintable(hint));
 }

@@ -154,7 +154,9 @@ void TranslationsTest::translatedPanel_data()
                             << QStringList{u"Der Kernel hat CCCR 0A00031E abgelehnt: Invalid argument."_s,
                                            u"VCORE 0B konnte nicht geschrieben werden: "
                                            u"/proc/zaurus/VCORE: No such file or directory"_s,
-                                           u"Das Kernelmodul hinter /proc/zaurus ist nicht geladen: als root mit modprobe pelvaro_zaurus laden (Paket pelvaro-dkms)."_s};
+                                           u"Das Kernelmodul hinter /proc/zaurus ist nicht geladen. Laden Sie es als root mit modprobe pelvaro_zaurus (Paket pelvaro-dkms)."_s,
+                                           u"Zum Schreiben eines Registers sind root-Rechte nötig. Starten Sie pelvaro als root: sudo pelvaro -platform offscreen"_s,
+                                           u"416 MHz braucht eine Kernspannung von mindestens 1.35 V (VCORE 0A), mehr als der Kern jetzt bekommt. Erhöhen Sie zuerst VCORE."_s};
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan)
                               << Translations{{u"Run Mode Frequency"_s, u"ランモード周波数"_s},
                                               {u"Memory controller Frequency"_s,
@@ -173,7 +175,9 @@ void TranslationsTest::translatedPanel_data()
                               << QStringList{u"カーネルが CCCR 0A00031E を拒否しました: Invalid argument"_s,
                                              u"VCORE 0B を書き込めませんでした: "
                                              u"/proc/zaurus/VCORE: No such file or directory"_s,
-                                             u"/proc/zaurus のカーネルモジュールが読み込まれていません。root で modprobe pelvaro_zaurus を実行して読み込んでください (パッケージ pelvaro-dkms)。"_s};
+                                             u"/proc/zaurus のカーネルモジュールが読み込まれていません。root で modprobe pelvaro_zaurus を実行して読み込んでください (パッケージ pelvaro-dkms)。"_s,
+                                             u"レジスタの書き込みには root 権限が必要です。pelvaro を root で起動してください: sudo pelvaro -platform offscreen"_s,
+                                             u"416 MHz には少なくとも 1.35 V (VCORE 0A) のコア電圧が必要で、現在の電圧では足りません。先に VCORE を上げてください。"_s};
 }
 
 // Captions and buttons are translated; units, register and field names stay as they stand.
@@ -194,7 +198,9 @@ void TranslationsTest::translatedPanel()
     QCOMPARE(write_failure_text("CCCR", cccr_file_path, "0A00031E\n", {false, EINVAL}),
              writeFailures[0]);
     QCOMPARE(write_failure_text("VCORE", vcore_file_path, "0B\n", {true, ENOENT}), writeFailures[1]);
-    QCOMPARE(write_failure_hint("VCORE", "0B\n", {true, ENOENT}, QString()), writeFailures[2]);
+    QCOMPARE(write_failure_hint("VCORE", 0x0B, {true, ENOENT}, {}), writeFailures[2]);
+    QCOMPARE(write_failure_hint("VCORE", 0x0B, {true, EACCES}, {}), writeFailures[3]);
+    QCOMPARE(write_failure_hint("CCCR", 0x02000210, {false, ERANGE}, {}), writeFailures[4]);
 }
 
 void TranslationsTest::noCatalogueKeepsTheTexts_data()

@@ -32,10 +32,6 @@
         <translation>VCORE %1 は %2 V を要求しますが、ここではレギュレータまたは cpufreq がそれを許しません。</translation>
     </message>
     <message>
-        <source>Writing a register needs root: start pelvaro as root, for example with sudo pelvaro.</source>
-        <translation>レジスタの書き込みには root が必要です。pelvaro を root で起動してください (例: sudo pelvaro)。</translation>
-    </message>
-    <message>
         <source>The kernel module behind /proc/zaurus is not loaded: load it as root with modprobe pelvaro_zaurus (package pelvaro-dkms).</source>
         <translation>/proc/zaurus のカーネルモジュールが読み込まれていません。root で modprobe pelvaro_zaurus を実行して読み込んでください (パッケージ pelvaro-dkms)。</translation>
     </message>
@@ -46,6 +42,38 @@
     <message>
         <source>cpufreq&apos;s governor is %1, which sets the clock itself. Choose userspace as root: %2</source>
         <translation>cpufreq のガバナは %1 で、自らクロックを設定します。root で userspace を選んでください: %2</translation>
+    </message>
+    <message>
+        <source>Only L, 2N and A can be changed: LCD stays %1, as the kernel set it (CCCR %2).</source>
+        <translation>変更できるのは L、2N、A だけです。LCD はカーネルが設定したとおり %1 のままです (CCCR %2)。</translation>
+    </message>
+    <message>
+        <source>L %1, 2N %2 and A %3 name none of the kernel&apos;s operating points, whose clocks are %4 MHz.</source>
+        <translation>L %1、2N %2、A %3 はカーネルのどの動作点にも当たりません。動作点のクロックは %4 MHz です。</translation>
+    </message>
+    <message>
+        <source>The clock asked for, %1 MHz, lies outside cpufreq&apos;s limits, %2 to %3 MHz.</source>
+        <translation>要求したクロック %1 MHz は、cpufreq の制限 %2 ～ %3 MHz の外にあります。</translation>
+    </message>
+    <message>
+        <source>%1 MHz needs a core voltage of at least %2 V (VCORE %3), more than the core gets now. Raise VCORE first.</source>
+        <translation>%1 MHz には少なくとも %2 V (VCORE %3) のコア電圧が必要で、現在の電圧では足りません。先に VCORE を上げてください。</translation>
+    </message>
+    <message>
+        <source>VCORE %1, %2 V, is less than the clock the processor runs at needs. Lower the clock first.</source>
+        <translation>VCORE %1 (%2 V) は、プロセッサが動作しているクロックに必要な電圧より低くなります。先にクロックを下げてください。</translation>
+    </message>
+    <message>
+        <source>VCORE %1, %2 V, is less than %3 MHz, the clock the processor runs at, needs: at least %4 V (VCORE %5). Lower the clock first.</source>
+        <translation>VCORE %1 (%2 V) は、プロセッサが動作しているクロック %3 MHz に必要な少なくとも %4 V (VCORE %5) より低くなります。先にクロックを下げてください。</translation>
+    </message>
+    <message>
+        <source>Writing a register needs root. Start pelvaro as root: %1</source>
+        <translation>レジスタの書き込みには root 権限が必要です。pelvaro を root で起動してください: %1</translation>
+    </message>
+    <message>
+        <source>The kernel knows no core-voltage regulator &quot;vcc_core&quot;, so there is no VCORE: its driver is missing, on the SL-C3000 the ISL6271A&apos;s (isl6271a-regulator). Load it as root, then pelvaro_zaurus again.</source>
+        <translation>カーネルがコア電圧レギュレータ「vcc_core」を知らないため、VCORE がありません。そのドライバ (SL-C3000 では ISL6271A の isl6271a-regulator) がありません。root でそれを読み込み、その後 pelvaro_zaurus を読み込み直してください。</translation>
     </message>
 </context>
 <context>

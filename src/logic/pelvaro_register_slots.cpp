@@ -27,7 +27,7 @@ void pelvaro::write_cccr()
     sync();
     cccr_value =
         pack_cccr({changeL->value(), change2N->value(), changeA->value(), changeLCD->value()});
-    write_register_line(this, "CCCR", cccr_file_path, cccr_file_text(cccr_value));
+    write_register_line(this, "CCCR", cccr_file_path, cccr_value, cccr_file_text(cccr_value));
 }
 
 void pelvaro::read_vcore()
@@ -40,5 +40,5 @@ void pelvaro::write_vcore()
 {
     sync();
     vcore_value = static_cast<std::uint32_t>(changeVCORE->value()) & vcore_field_mask;
-    write_register_line(this, "VCORE", vcore_file_path, vcore_file_text(vcore_value));
+    write_register_line(this, "VCORE", vcore_file_path, vcore_value, vcore_file_text(vcore_value));
 }

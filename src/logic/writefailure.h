@@ -14,16 +14,25 @@ class QWidget;
 QString write_failure_text(const char *registerName, const char *path, const std::string &line,
                            const RegisterWriteFailure &failure);
 
-// What the user can do about the failure, in one short text, or nothing where there is no remedy
-// to name: start as root, load the module, choose cpufreq's userspace governor, or keep CCCR
-// within cpufreq's limits and VCORE within the regulator's range. Reads what it names from the
-// kernel's cpufreq and regulator files under `sysfs`; where those are missing it says less.
-QString write_failure_hint(const char *registerName, const std::string &line,
-                           const RegisterWriteFailure &failure, const QString &sysfs);
+// Where the hints read the kernel's state: its sysfs ("/sys") and the folder of the register
+// files ("/proc/zaurus").
+struct KernelFolders {
+    QString sysfs;
+    QString registers;
+};
 
-// Writes `line` to `registerName`'s file at `path`. Where it was not taken, says why in a warning
-// over `panel`, window-modal but without blocking, in place of the one still shown there, if any,
-// with the remedy below the reason. On a screen narrower than the panel, the box may take the
-// screen's width less a margin.
+// What the user can do about the failure of writing `value` to `registerName`, in one short text,
+// or nothing where there is no remedy to name: start as root, load the module or the regulator's
+// driver, choose cpufreq's userspace governor, choose an operating point within cpufreq's
+// limits, keep the bits other than L, 2N and A, keep VCORE within the regulator's range, raise
+// VCORE before the clock or lower the clock before VCORE. Reads what it names from the kernel's
+// files; where those are missing it says less.
+QString write_failure_hint(const char *registerName, std::uint32_t value,
+                           const RegisterWriteFailure &failure, const KernelFolders &kernel);
+
+// Writes `line`, which holds `value`, to `registerName`'s file at `path`. Where it was not taken,
+// says why in a warning over `panel`, window-modal but without blocking, in place of the one
+// still shown there, if any, with the remedy below the reason. On a screen narrower than the
+// panel, the box may take the screen's width less a margin.
 void write_register_line(QWidget *panel, const char *registerName, const char *path,
-                         const std::string &line);
+                         std::uint32_t value, const std::string &line);
