@@ -16,6 +16,11 @@ build_packages=(cmake ninja-build g++ dpkg-dev file qt6-base-dev libqt6test6 qt6
     qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation fonts-sawarabi-gothic
     librsvg2-bin qt6-translations-l10n)
 
+# Packages the test suite needs besides. qt6-qpa-plugins: the VNC screen the framebuffer test
+# draws on; x11-utils: xprop; git: the date of the last commit, and the release tarball.
+test_packages=(xvfb xauth xdotool dbus at-spi2-core desktop-file-utils appstream lintian reuse
+    inotify-tools strace valgrind libnet-vnc-perl qt6-qpa-plugins x11-utils git)
+
 say() { printf 'pelvaro: %s\n' "$*" >&2; }
 
 # Prints the prefix that runs a command as root: nothing for root, sudo for others; fails when
@@ -267,14 +272,17 @@ ensure_cross_root() { # ARCH [RELEASE]
 
 # Runs COMMAND, a path in this source tree, inside a Debian RELEASE system of this machine's
 # architecture, as a container that pivots its root (bubblewrap; a chrooted process may not make
-# the user namespaces the suite needs). The system is made once in the cache with apt and the
-# packages in container_packages, every package COMMAND uses, and is keyed on that list: a
-# command never finds what another one installed. The containers of a release share a cache
-# folder of their own, for the roots they make. The source tree is shared; each of its build
+# the user namespaces the suite needs). The system is made once in the cache with apt and every
+# package that the suite's commands use there: its builds and tests, natively and for armel, and
+# the armel packages' build; and those in container_packages, which a command adds. It is keyed
+# on that list, so what is in it never depends on what ran there before. The containers of a
+# release share a cache folder of their own, for the roots they make. The source tree is shared; each of its build
 # folders is one of the container's own, under build-debianRELEASE/. The container shares this
 # machine's network, for apt. Here it installs only mmdebstrap and bubblewrap (and uidmap for
 # other users than root). Root needs nothing more; other users need unprivileged user
 # namespaces and subordinate ids (/etc/subuid), as mmdebstrap does.
+debian_container_packages=("${build_packages[@]}" "${test_packages[@]}" libx11-dev
+    g++-arm-linux-gnueabi qemu-user mmdebstrap)
 container_packages=()
 run_in_debian() { # RELEASE COMMAND [ARG...]
     local release=$1 system arch folder binds=() packages key
@@ -282,7 +290,8 @@ run_in_debian() { # RELEASE COMMAND [ARG...]
     ensure_packages mmdebstrap bubblewrap $([ "$(id -u)" -eq 0 ] || echo uidmap)
     ensure_commands mmdebstrap bwrap
     arch=$(dpkg --print-architecture)
-    mapfile -t packages < <(printf '%s\n' ca-certificates "${container_packages[@]}" | sort -u)
+    mapfile -t packages < <(printf '%s\n' ca-certificates "${debian_container_packages[@]}" \
+        "${container_packages[@]}" | sort -u)
     key=$(printf '%s\n' "${packages[@]}" | sha256sum | cut -c1-12)
     system=$pelvaro_cache/debian$release-$arch-system-$key
     if [ "$(id -u)" -ne 0 ]; then
