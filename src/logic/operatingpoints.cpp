@@ -27,6 +27,14 @@ bool is_operating_point(std::uint32_t cccr)
     });
 }
 
+std::vector<unsigned int> operating_point_khz()
+{
+    std::vector<unsigned int> clocks;
+    for (const OperatingPoint &point : operating_points)
+        clocks.push_back(point.khz);
+    return clocks;
+}
+
 int least_core_microvolts(unsigned int khz)
 {
     const auto *point = std::ranges::find_if(

@@ -5,9 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 // Whether the L, 2N and A of `cccr` are those of one of the processor's operating points.
 bool is_operating_point(std::uint32_t cccr);
+
+// The turbo clocks, in kHz, of the operating points, slowest first.
+std::vector<unsigned int> operating_point_khz();
 
 // The least core voltage, in microvolts, on which the processor runs at `khz`: that of its
 // slowest operating point at least as fast, or of the fastest where none is. The kernel module

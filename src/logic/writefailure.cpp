@@ -100,10 +100,20 @@ QString cccr_hint(std::uint32_t cccr, const KernelFolders &kernel)
                               "it (CCCR %2).")
             .arg(unpack_cccr(now).lcd)
             .arg(QString::asprintf("%08X", now));
+    const QString low = kernel_number(cpufreq + u"scaling_min_freq"_s, 1000, 0);
+    const QString high = kernel_number(cpufreq + u"scaling_max_freq"_s, 1000, 0);
+    // The kernel's operating points, where its driver lists them (PXA2xx's does not), otherwise
+    // the module's within cpufreq's limits.
     QStringList points;
     for (const QString &khz :
          kernel_text(cpufreq + u"scaling_available_frequencies"_s).split(u' ', Qt::SkipEmptyParts))
         points << QString::number(khz.toUInt() / 1000);
+    if (points.isEmpty() && !low.isEmpty() && !high.isEmpty()) {
+        for (const unsigned int khz : operating_point_khz()) {
+            if (khz / 1000 >= low.toUInt() && khz / 1000 <= high.toUInt())
+                points << QString::number(khz / 1000);
+        }
+    }
     if (!is_operating_point(cccr) && !points.isEmpty())
         return QCoreApplication::translate(
                    "pelvaro",
@@ -113,8 +123,6 @@ QString cccr_hint(std::uint32_t cccr, const KernelFolders &kernel)
             .arg(fields.twoN)
             .arg(fields.a)
             .arg(points.join(u", "_s));
-    const QString low = kernel_number(cpufreq + u"scaling_min_freq"_s, 1000, 0);
-    const QString high = kernel_number(cpufreq + u"scaling_max_freq"_s, 1000, 0);
     if (low.isEmpty() || high.isEmpty())
         return QCoreApplication::translate(
                    "pelvaro",
