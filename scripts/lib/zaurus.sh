@@ -139,7 +139,8 @@ build_zaurus_module() { # SOURCE [MAKE-ARGUMENT...]
 # Builds the stand-in for the core-voltage regulator that qemu lacks (zaurus/vcc-core) in the
 # folder FOLDER, against the Zaurus's kernel: FOLDER/vcc_core_standin.ko.
 build_zaurus_standin() { # FOLDER
-    rm -rf "$1" && cp -r "$repo_root/zaurus/vcc-core" "$1" && build_zaurus_module "$1"
+    rm -rf "$1" && mkdir -p "$(dirname "$1")" && cp -r "$repo_root/zaurus/vcc-core" "$1" &&
+        build_zaurus_module "$1"
 }
 
 # Lays the kernel's own modules and the MODULE.ko files given (in updates/, where DKMS puts its
